@@ -11,7 +11,7 @@ VELKARIS_PACKAGES=(
     libswe-dev swe-basic-data swetest
     fonts-dejavu-core fonts-liberation2 fonts-noto-core
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth
+    xvfb xauth clang-format
 )
 
 velkaris_install_packages() {
