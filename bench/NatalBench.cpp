@@ -73,17 +73,15 @@ void BM_DirectLibraryCalls(benchmark::State& state) {
     double x[6];
     char error[AS_MAXCH];
     for (auto _ : state) {
-        // Houses and axes.
+        // Houses, axes and obliquity.
         double jdUT = swe_julday(Year, Month, Day, UtHours, SE_GREG_CAL);
         benchmark::DoNotOptimize(swe_houses_ex(jdUT, 0, Latitude, Longitude, 'P', cusps, ascmc));
         benchmark::DoNotOptimize(cusps);
         benchmark::DoNotOptimize(ascmc);
-        // Obliquity, from its own Julian day.
-        jdUT = swe_julday(Year, Month, Day, UtHours, SE_GREG_CAL);
         double jdET = jdUT + swe_deltat(jdUT);
         benchmark::DoNotOptimize(swe_calc(jdET, SE_ECL_NUT, 0, x, error));
         benchmark::DoNotOptimize(x);
-        // Bodies, again from a Julian day of their own.
+        // Bodies, from a Julian day of their own.
         jdUT = swe_julday(Year, Month, Day, UtHours, SE_GREG_CAL);
         jdET = jdUT + swe_deltat(jdUT);
         benchmark::DoNotOptimize(swe_sidtime(jdUT));

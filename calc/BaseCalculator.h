@@ -3,7 +3,6 @@
 #include "core/DateTime.h"
 
 #include <QString>
-
 #include <optional>
 
 namespace velkaris {

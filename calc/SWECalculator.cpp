@@ -11,9 +11,8 @@
 #include "data/SettingsProvider.h"
 #include "data/ZoneProvider.h"
 
-#include <swephexp.h>
-
 #include <cmath>
+#include <swephexp.h>
 
 namespace velkaris {
 
@@ -43,6 +42,19 @@ double RecordOffsetHours(const TSzuletesiKepletInfo& birth) {
     return birth.TZoneHour() == 0 && birth.TZoneWest() ? -offset : offset;
 }
 
+/// Sidereal time in hours brought into 0-24 h and rounded to the minute.
+TDateTime SiderealTimeOfDay(double h) {
+    if (h < 0)
+        h += 24;
+    if (h >= 24)
+        h -= 24 * std::trunc(h / 24);
+    int hours = WholePart(h);
+    const int minutes = MinutePart(h);
+    if (hours >= 24)
+        hours = 0;
+    return TDateTime::FromSecondsSinceEpoch(hours * 3600 + minutes * 60);
+}
+
 qint64 OffsetSeconds(double offsetHours) {
     return static_cast<qint64>(std::llround(offsetHours * 60)) * 60;
 }
@@ -63,17 +75,20 @@ int TSWECalculator::SiderealFlag() const {
     return Settings && Settings->IsSidereal() ? SEFLG_SIDEREAL : 0;
 }
 
-double TSWECalculator::Latitude() const { return Birth->LatitudeDegrees(); }
+double TSWECalculator::Latitude() const {
+    return Birth->LatitudeDegrees();
+}
 
-double TSWECalculator::Longitude() const { return Birth->LongitudeDegrees(); }
+double TSWECalculator::Longitude() const {
+    return Birth->LongitudeDegrees();
+}
 
 double TSWECalculator::JulianDayOfMoment(const TDateTime& t) {
     return JulianDayOfParts(t.Year(), t.Month(), t.Day(), t.Hour(), t.Minute());
 }
 
 double TSWECalculator::ZoneOffsetHours(const TSzuletesiKepletInfo& birth,
-                                       const TLocalToUTOverrides& o,
-                                       const TDateTime& local) const {
+                                       const TLocalToUTOverrides& o, const TDateTime& local) const {
     if (IsLmt(birth))
         return LmtOffsetHours(birth);
     if (birth.TZoneCode().trimmed().isEmpty() && ZoneProvider) {
@@ -104,7 +119,9 @@ TDateTime TSWECalculator::LocalToUT(const TLocalToUTOverrides& overrides) const 
     return local.AddSeconds(-OffsetSeconds(offset));
 }
 
-double TSWECalculator::JulianDayUT() const { return JulianDayOfMoment(LocalToUT()); }
+double TSWECalculator::JulianDayUT() const {
+    return JulianDayOfMoment(LocalToUT());
+}
 
 double TSWECalculator::JulianDayET() const {
     const double jd = JulianDayUT();
@@ -116,9 +133,13 @@ double TSWECalculator::LocalSiderealTime() const {
 }
 
 double TSWECalculator::Obliquity() const {
+    return ObliquityAt(JulianDayET());
+}
+
+double TSWECalculator::ObliquityAt(double jdET) {
     double x[6] = {};
     char error[AS_MAXCH] = {};
-    swe_calc(JulianDayET(), SE_ECL_NUT, 0, x, error);
+    swe_calc(jdET, SE_ECL_NUT, 0, x, error);
     return x[0] == 0 ? DefaultObliquity : x[0];
 }
 
@@ -129,10 +150,11 @@ void TSWECalculator::CalcHouses() {
     const int letter = system.isEmpty() ? 'P' : system.at(0).toLatin1();
     // The library falls back to Porphyry where the system is undefined (polar
     // latitudes) and says so by its return value; the cusps it gives are used as they are.
-    swe_houses_ex(JulianDayUT(), SiderealFlag(), Latitude(), Longitude(), letter, cusps, ascmc);
+    const double jdUT = JulianDayUT();
+    swe_houses_ex(jdUT, SiderealFlag(), Latitude(), Longitude(), letter, cusps, ascmc);
     if (!Result)
         return;
-    Result->Obliquity = Obliquity();
+    Result->Obliquity = ObliquityAt(jdUT + swe_deltat(jdUT));
     for (int id = 0; id < AxisId::Count; ++id)
         Result->Axes.AddOrUpdate(id, ascmc[id]);
     Result->AscendantAxis = TAxis{AxisId::Ascendant, ascmc[0]};
@@ -142,24 +164,14 @@ void TSWECalculator::CalcHouses() {
 }
 
 void TSWECalculator::CalcBodies() {
-    const double jdUT = JulianDayUT();
-    const double jdET = jdUT + swe_deltat(jdUT);
-    if (Result) {
-        Result->UniversalTime = LocalToUT();
-        double h = swe_sidtime(jdUT) + Longitude() / 15;
-        if (h < 0)
-            h += 24;
-        if (h >= 24)
-            h -= 24 * std::trunc(h / 24);
-        int hours = WholePart(h);
-        const int minutes = MinutePart(h);
-        if (hours >= 24)
-            hours = 0;
-        Result->SiderealTime = TDateTime::FromSecondsSinceEpoch(hours * 3600 + minutes * 60);
-        Result->Ayanamsa = swe_get_ayanamsa_ut(jdUT);
-    }
     if (!Result)
         return;
+    const TDateTime ut = LocalToUT();
+    const double jdUT = JulianDayOfMoment(ut);
+    const double jdET = jdUT + swe_deltat(jdUT);
+    Result->UniversalTime = ut;
+    Result->SiderealTime = SiderealTimeOfDay(swe_sidtime(jdUT) + Longitude() / 15);
+    Result->Ayanamsa = swe_get_ayanamsa_ut(jdUT);
 
     const int flags = SEFLG_SWIEPH | SEFLG_SPEED | SiderealFlag();
     double x[6] = {};
@@ -225,14 +237,17 @@ void TSWECalculator::PostProcess() {
 }
 
 void TSWECalculator::PlaceBodiesInHouses() {
-    const THouseList& houses = Result->Houses;
+    double cusps[HouseCount + 2] = {};
+    for (int n = 1; n <= HouseCount; ++n)
+        cusps[n] = Result->Houses.LongitudeOf(n);
+    cusps[HouseCount + 1] = cusps[1];
     Result->Planets.ForEach([&](TPlanet& body) {
         body.House = 0;
         body.InClosedSign = false;
         body.ClosedSign = -1;
         for (int j = 1; j <= HouseCount; ++j) {
-            const double from = houses.LongitudeOf(j);
-            const double to = houses.LongitudeOf(j == HouseCount ? 1 : j + 1);
+            const double from = cusps[j];
+            const double to = cusps[j + 1];
             if (!InArc(body.Longitude, from, to))
                 continue;
             body.House = j;

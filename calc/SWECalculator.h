@@ -56,6 +56,7 @@ private:
     double ZoneOffsetHours(const TSzuletesiKepletInfo& birth, const TLocalToUTOverrides& o,
                            const TDateTime& local) const;
     static double JulianDayOfMoment(const TDateTime& t);
+    static double ObliquityAt(double jdET);
 };
 
 } // namespace velkaris

@@ -9,7 +9,9 @@ TSWESession::TSWESession(const QString& ephemerisPath) {
     swe_set_ephe_path(path.data());
 }
 
-TSWESession::~TSWESession() { swe_close(); }
+TSWESession::~TSWESession() {
+    swe_close();
+}
 
 QString TSWESession::LibraryVersion() {
     char version[AS_MAXCH] = {};

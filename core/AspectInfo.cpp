@@ -12,8 +12,8 @@ bool TAspectInfo::JoinsSame(int id1, quint8 kind1, int id2, quint8 kind2, int as
            JoinsSameInOrder(id2, kind2, id1, kind1, aspectId);
 }
 
-void TAspectInfoList::Append(int id1, quint8 kind1, double orb, double deviation,
-                             quint8 exactness, int aspectId, quint8 kind2, int id2) {
+void TAspectInfoList::Append(int id1, quint8 kind1, double orb, double deviation, quint8 exactness,
+                             int aspectId, quint8 kind2, int id2) {
     auto a = std::make_unique<TAspectInfo>();
     a->Id1 = id1;
     a->Kind1 = kind1;

@@ -3,7 +3,6 @@
 #include "OwningList.h"
 
 #include <QtGlobal>
-
 #include <bitset>
 
 namespace velkaris {
@@ -54,8 +53,8 @@ public:
                           TAspectInfoList& target) const;
 
 private:
-    void Append(int id1, quint8 kind1, double orb, double deviation, quint8 exactness,
-                int aspectId, quint8 kind2, int id2);
+    void Append(int id1, quint8 kind1, double orb, double deviation, quint8 exactness, int aspectId,
+                quint8 kind2, int id2);
 };
 
 } // namespace velkaris

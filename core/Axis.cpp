@@ -4,9 +4,13 @@
 
 namespace velkaris {
 
-int TAxis::SignIndex() const { return SignIndexOf(Longitude); }
+int TAxis::SignIndex() const {
+    return SignIndexOf(Longitude);
+}
 
-double TAxis::DegreesInSign() const { return velkaris::DegreesInSign(Longitude); }
+double TAxis::DegreesInSign() const {
+    return velkaris::DegreesInSign(Longitude);
+}
 
 TAxis& TAxisList::AddOrUpdate(int axisId, double longitude) {
     TAxis* axis = Find(axisId);

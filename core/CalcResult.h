@@ -9,7 +9,6 @@
 
 #include <QByteArray>
 #include <QtGlobal>
-
 #include <optional>
 
 namespace velkaris {

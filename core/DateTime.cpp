@@ -96,8 +96,7 @@ int TDateTime::Minute() const {
 }
 
 int TDateTime::Second() const {
-    return static_cast<int>((m_Seconds - FloorDiv(m_Seconds, SecondsPerDay) * SecondsPerDay) %
-                            60);
+    return static_cast<int>((m_Seconds - FloorDiv(m_Seconds, SecondsPerDay) * SecondsPerDay) % 60);
 }
 
 int TDateTime::DayOfWeek() const {

@@ -4,9 +4,13 @@
 
 namespace velkaris {
 
-int THouseCusp::SignIndex() const { return SignIndexOf(Longitude); }
+int THouseCusp::SignIndex() const {
+    return SignIndexOf(Longitude);
+}
 
-double THouseCusp::DegreesInSign() const { return velkaris::DegreesInSign(Longitude); }
+double THouseCusp::DegreesInSign() const {
+    return velkaris::DegreesInSign(Longitude);
+}
 
 THouseCusp& THouseList::AddOrUpdate(int number, double longitude) {
     THouseCusp* cusp = Find(number);

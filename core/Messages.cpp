@@ -136,9 +136,10 @@ int CompareNames(QStringView a, QStringView b) {
 QString GetMessageText(QStringView constName) {
     const auto* begin = std::begin(DefaultTexts);
     const auto* end = std::end(DefaultTexts);
-    const auto* it = std::lower_bound(begin, end, constName, [](const TDefaultText& e, QStringView n) {
-        return CompareNames(QStringView(e.Name), n) < 0;
-    });
+    const auto* it =
+        std::lower_bound(begin, end, constName, [](const TDefaultText& e, QStringView n) {
+            return CompareNames(QStringView(e.Name), n) < 0;
+        });
     if (it == end || CompareNames(QStringView(it->Name), constName) != 0)
         return {};
     return QString::fromUtf16(it->Text);

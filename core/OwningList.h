@@ -13,7 +13,9 @@ public:
     int Count() const { return static_cast<int>(m_Items.size()); }
     bool IsEmpty() const { return m_Items.empty(); }
     /// Element `index`; null past the end.
-    T* At(int index) { return InRange(index) ? m_Items[static_cast<size_t>(index)].get() : nullptr; }
+    T* At(int index) {
+        return InRange(index) ? m_Items[static_cast<size_t>(index)].get() : nullptr;
+    }
     const T* At(int index) const {
         return InRange(index) ? m_Items[static_cast<size_t>(index)].get() : nullptr;
     }

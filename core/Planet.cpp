@@ -13,15 +13,19 @@ struct TStationaryWindow {
 
 // Indexed by body id 2 (Mercury) ... 9 (Pluto).
 constexpr TStationaryWindow StationaryWindows[] = {
-    {-0.123, 0.123},     {-0.105, 0.105},     {-0.0565, 0.057},    {-0.0132, 0.0134},
-    {-0.007, 0.0069},    {-0.00325, 0.00345}, {-0.00223, 0.00207}, {-0.00186, 0.00163},
+    {-0.123, 0.123},  {-0.105, 0.105},     {-0.0565, 0.057},    {-0.0132, 0.0134},
+    {-0.007, 0.0069}, {-0.00325, 0.00345}, {-0.00223, 0.00207}, {-0.00186, 0.00163},
 };
 
 } // namespace
 
-int TPlanet::SignIndex() const { return SignIndexOf(Longitude); }
+int TPlanet::SignIndex() const {
+    return SignIndexOf(Longitude);
+}
 
-double TPlanet::DegreesInSign() const { return velkaris::DegreesInSign(Longitude); }
+double TPlanet::DegreesInSign() const {
+    return velkaris::DegreesInSign(Longitude);
+}
 
 bool TPlanet::IsStationary() const {
     if (BodyId < 2 || BodyId > 9)

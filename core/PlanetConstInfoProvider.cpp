@@ -9,8 +9,10 @@ namespace {
 
 constexpr int StarSymbolLength = 10;
 
-bool IsNamedAxis(int id) { return id == -1 || id == -2 || id == -4 || id == -5 || id == -7 ||
-                                  id == -8 || id == AxisId::ImumCoeliBodyId; }
+bool IsNamedAxis(int id) {
+    return id == -1 || id == -2 || id == -4 || id == -5 || id == -7 || id == -8 ||
+           id == AxisId::ImumCoeliBodyId;
+}
 
 } // namespace
 

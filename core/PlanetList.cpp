@@ -40,8 +40,8 @@ void TPlanetList::Remove(int id) {
 int TPlanetList::CountByCategory(TBodyCategory category, bool onlyShownAspects) const {
     int count = 0;
     ForEach([&](const TPlanet& p) {
-        const TBodyCategory c = IsFixedStarId(p.BodyId) ? TBodyCategory::FixedStar
-                                                        : TBodyCategory::Planet;
+        const TBodyCategory c =
+            IsFixedStarId(p.BodyId) ? TBodyCategory::FixedStar : TBodyCategory::Planet;
         if (c == category && (!onlyShownAspects || p.HasShownAspect))
             ++count;
     });

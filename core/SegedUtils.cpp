@@ -43,7 +43,9 @@ int SignIndexOf(double longitude) {
     return static_cast<int>(std::trunc(longitude)) / 30;
 }
 
-double DegreesInSign(double longitude) { return longitude - 30.0 * SignIndexOf(longitude); }
+double DegreesInSign(double longitude) {
+    return longitude - 30.0 * SignIndexOf(longitude);
+}
 
 double AddNormalized(double a, double b) {
     const double s = a + b;

@@ -11,7 +11,9 @@ bool TSelfMarkerList::AddCopy(const TPlanet& body) {
     return true;
 }
 
-void TSelfMarkerList::AddCopy(const THouseCusp& cusp) { m_Items.emplace_back(cusp); }
+void TSelfMarkerList::AddCopy(const THouseCusp& cusp) {
+    m_Items.emplace_back(cusp);
+}
 
 void TSelfMarkerList::AddCopy(const TZodiacSignForSelfMarkers& sign) {
     m_Items.emplace_back(sign);

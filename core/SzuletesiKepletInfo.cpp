@@ -13,7 +13,9 @@ namespace velkaris {
 
 namespace {
 
-bool IsAssignedText(const QString& text) { return !text.trimmed().isEmpty(); }
+bool IsAssignedText(const QString& text) {
+    return !text.trimmed().isEmpty();
+}
 
 bool IsAssignedList(const QStringList& list) {
     for (const QString& s : list) {
@@ -23,12 +25,13 @@ bool IsAssignedList(const QStringList& list) {
     return false;
 }
 
-bool IsAssignedNumber(qint64 value) { return value != TSzuletesiKepletInfo::NotSet; }
+bool IsAssignedNumber(qint64 value) {
+    return value != TSzuletesiKepletInfo::NotSet;
+}
 
 } // namespace
 
-void TSzuletesiKepletInfo::SetProgramFolder(const QString& programFolder,
-                                            TUserNotifier* notifier) {
+void TSzuletesiKepletInfo::SetProgramFolder(const QString& programFolder, TUserNotifier* notifier) {
     m_ProgramFolder = programFolder;
     m_Notifier = notifier;
 }
@@ -71,9 +74,9 @@ void TSzuletesiKepletInfo::AssignDateParts(const TDateTime& dateTime) {
         SetBirthDateIsBC(true);
         year = year == 0 ? 1 : -year;
     }
-    const bool differs = m_Year != year || m_Month != dateTime.Month() ||
-                         m_Day != dateTime.Day() || m_Hour != dateTime.Hour() ||
-                         m_Minute != dateTime.Minute() || m_Second != dateTime.Second();
+    const bool differs = m_Year != year || m_Month != dateTime.Month() || m_Day != dateTime.Day() ||
+                         m_Hour != dateTime.Hour() || m_Minute != dateTime.Minute() ||
+                         m_Second != dateTime.Second();
     MarkChange(differs, storedIsAssigned);
     m_Year = static_cast<quint16>(year);
     m_Month = static_cast<quint16>(dateTime.Month());
@@ -161,19 +164,25 @@ void TSzuletesiKepletInfo::SetFileName(const QString& path) {
     m_NotesDocument.SetFileName(QDir(docs).filePath(notesName));
 }
 
-void TSzuletesiKepletInfo::SetBirthDateIsBC(bool value) { Assign(m_BirthDateIsBC, value, true); }
+void TSzuletesiKepletInfo::SetBirthDateIsBC(bool value) {
+    Assign(m_BirthDateIsBC, value, true);
+}
 
 void TSzuletesiKepletInfo::SetAttachments(const QStringList& value) {
     Assign(m_Attachments, value, true);
 }
 
-void TSzuletesiKepletInfo::SetGender(qint32 value) { Assign(m_Gender, value, m_Gender != 0); }
+void TSzuletesiKepletInfo::SetGender(qint32 value) {
+    Assign(m_Gender, value, m_Gender != 0);
+}
 
 void TSzuletesiKepletInfo::SetIsDayLightSavingTime(bool value) {
     Assign(m_IsDayLightSavingTime, value, true);
 }
 
-void TSzuletesiKepletInfo::SetIsOriginal(bool value) { Assign(m_IsOriginal, value, true); }
+void TSzuletesiKepletInfo::SetIsOriginal(bool value) {
+    Assign(m_IsOriginal, value, true);
+}
 
 void TSzuletesiKepletInfo::SetLocAltitude(qint32 value) {
     Assign(m_LocAltitude, value, m_LocAltitude != 0);
@@ -204,7 +213,9 @@ void TSzuletesiKepletInfo::SetLocLatSecond(quint16 value) {
     Assign(m_LocLatSecond, value, IsAssignedNumber(m_LocLatSecond));
 }
 
-void TSzuletesiKepletInfo::SetLocLatSouth(bool value) { Assign(m_LocLatSouth, value, true); }
+void TSzuletesiKepletInfo::SetLocLatSouth(bool value) {
+    Assign(m_LocLatSouth, value, true);
+}
 
 void TSzuletesiKepletInfo::SetLocLongDegree(qint32 value) {
     Assign(m_LocLongDegree, value, IsAssignedNumber(m_LocLongDegree));
@@ -218,7 +229,9 @@ void TSzuletesiKepletInfo::SetLocLongSecond(quint16 value) {
     Assign(m_LocLongSecond, value, IsAssignedNumber(m_LocLongSecond));
 }
 
-void TSzuletesiKepletInfo::SetLocLongWest(bool value) { Assign(m_LocLongWest, value, true); }
+void TSzuletesiKepletInfo::SetLocLongWest(bool value) {
+    Assign(m_LocLongWest, value, true);
+}
 
 void TSzuletesiKepletInfo::SetName(const QString& value) {
     Assign(m_Name, value, IsAssignedText(m_Name));
@@ -238,7 +251,9 @@ void TSzuletesiKepletInfo::SetTags(const QStringList& value) {
     Assign(m_Tags, value, IsAssignedList(m_Tags));
 }
 
-void TSzuletesiKepletInfo::SetTZCodeIsManual(bool value) { Assign(m_TZCodeIsManual, value, true); }
+void TSzuletesiKepletInfo::SetTZCodeIsManual(bool value) {
+    Assign(m_TZCodeIsManual, value, true);
+}
 
 void TSzuletesiKepletInfo::SetTZoneCode(const QString& value) {
     Assign(m_TZoneCode, value, IsAssignedText(m_TZoneCode));
@@ -252,7 +267,9 @@ void TSzuletesiKepletInfo::SetTZoneMinute(quint16 value) {
     Assign(m_TZoneMinute, value, IsAssignedNumber(m_TZoneMinute));
 }
 
-void TSzuletesiKepletInfo::SetIsDead(bool value) { Assign(m_IsDead, value, true); }
+void TSzuletesiKepletInfo::SetIsDead(bool value) {
+    Assign(m_IsDead, value, true);
+}
 
 double TSzuletesiKepletInfo::LatitudeDegrees() const {
     return DegMinToSignedDecimal(m_LocLatDegree, m_LocLatMinute, m_LocLatSouth);

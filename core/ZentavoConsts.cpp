@@ -73,15 +73,12 @@ constexpr TAxisConstInfo Axes[] = {
 constexpr TZodiacSignAndPlanet Signs[SignCount] = {
     {0, 4, u'q', u'g', u"Kos", u"Kos [III.21 - IV.20]", u"zodiacName01", u"zodiacPlanetName01"},
     {1, 3, u'w', u'f', u"Bika", u"Bika [IV.21 - V.20]", u"zodiacName02", u"zodiacPlanetName02"},
-    {2, 2, u'e', u'd', u"Ikrek", u"Ikrek [V.21 - VI.21]", u"zodiacName03",
-     u"zodiacPlanetName03"},
+    {2, 2, u'e', u'd', u"Ikrek", u"Ikrek [V.21 - VI.21]", u"zodiacName03", u"zodiacPlanetName03"},
     {3, 1, u'r', u's', u"Rak", u"Rák [VI.22 - VII.22]", u"zodiacName04", u"zodiacPlanetName04"},
     {4, 0, u't', u'a', u"Oroszlan", u"Oroszlán [VII.23 - VIII.23]", u"zodiacName05",
      u"zodiacPlanetName05"},
-    {5, 2, u'y', u'd', u"Szuz", u"Szűz [VIII.24 - IX.23]", u"zodiacName06",
-     u"zodiacPlanetName06"},
-    {6, 3, u'u', u'f', u"Merleg", u"Mérleg [IX.24 - X.23]", u"zodiacName07",
-     u"zodiacPlanetName07"},
+    {5, 2, u'y', u'd', u"Szuz", u"Szűz [VIII.24 - IX.23]", u"zodiacName06", u"zodiacPlanetName06"},
+    {6, 3, u'u', u'f', u"Merleg", u"Mérleg [IX.24 - X.23]", u"zodiacName07", u"zodiacPlanetName07"},
     {7, 9, u'i', u';', u"Skorpio", u"Skorpió [X.24 - XI.22]", u"zodiacName08",
      u"zodiacPlanetName08"},
     {8, 5, u'o', u'h', u"Nyilas", u"Nyilas [XI.23 - XII.21]", u"zodiacName09",
@@ -108,9 +105,8 @@ constexpr TAspectConstInfo Aspects[AspectCount] = {
     {12, 144, 3, Cp1250_85, u"aspectName12", u"otherAspectName12"},
 };
 
-constexpr const char16_t* HouseWheelLabels[HouseCount] = {u"I", u"2",   u"3", u"IV",
-                                                          u"5", u"6",   u"VII", u"8",
-                                                          u"9", u"X",   u"11", u"12"};
+constexpr const char16_t* HouseWheelLabels[HouseCount] = {u"I",   u"2", u"3", u"IV", u"5",  u"6",
+                                                          u"VII", u"8", u"9", u"X",  u"11", u"12"};
 
 constexpr const char16_t* WeekDayConsts[7] = {
     u"dayNameMonday", u"dayNameTuesday",  u"dayNameWednesday", u"dayNameThursday",
@@ -122,7 +118,9 @@ QString TextOf(const char16_t* constName) {
 
 } // namespace
 
-std::span<const TBodyConstInfo> BodyTable() { return Bodies; }
+std::span<const TBodyConstInfo> BodyTable() {
+    return Bodies;
+}
 
 const TBodyConstInfo* FindBodyConstInfo(int id) {
     const auto it = std::find_if(std::begin(Bodies), std::end(Bodies),
@@ -130,7 +128,9 @@ const TBodyConstInfo* FindBodyConstInfo(int id) {
     return it == std::end(Bodies) ? nullptr : it;
 }
 
-std::span<const TAxisConstInfo> AxisTable() { return Axes; }
+std::span<const TAxisConstInfo> AxisTable() {
+    return Axes;
+}
 
 const TAxisConstInfo* FindAxisByBodyId(int bodyId) {
     const auto it = std::find_if(std::begin(Axes), std::end(Axes),
@@ -146,25 +146,35 @@ QString AxisShortName(const TAxisConstInfo& axis) {
     return axis.ShortNameConst ? TextOf(axis.ShortNameConst) : QString::fromUtf16(axis.ShortName);
 }
 
-QString TZodiacSignAndPlanet::Name() const { return TextOf(NameConst); }
+QString TZodiacSignAndPlanet::Name() const {
+    return TextOf(NameConst);
+}
 
-QString TZodiacSignAndPlanet::RulerName() const { return TextOf(RulerNameConst); }
+QString TZodiacSignAndPlanet::RulerName() const {
+    return TextOf(RulerNameConst);
+}
 
 const TZodiacSignAndPlanet& ZodiacSign(int index) {
     Q_ASSERT(index >= 0 && index < SignCount);
     return Signs[index];
 }
 
-QString TAspectConstInfo::Name() const { return TextOf(NameConst); }
+QString TAspectConstInfo::Name() const {
+    return TextOf(NameConst);
+}
 
-QString TAspectConstInfo::OtherName() const { return TextOf(OtherNameConst); }
+QString TAspectConstInfo::OtherName() const {
+    return TextOf(OtherNameConst);
+}
 
 const TAspectConstInfo& AspectInfo(int id) {
     Q_ASSERT(id >= 1 && id <= AspectCount);
     return Aspects[id - 1];
 }
 
-QString HousePlainNumber(int house) { return QString::number(house); }
+QString HousePlainNumber(int house) {
+    return QString::number(house);
+}
 
 QString HouseWheelLabel(int house) {
     Q_ASSERT(house >= 1 && house <= HouseCount);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 #include <span>
 
@@ -48,7 +47,9 @@ inline constexpr int FixedStarThreshold = 10000000;
 inline constexpr int LastLibraryPlanet = 20;
 } // namespace BodyId
 
-inline bool IsFixedStarId(int id) { return id > BodyId::FixedStarThreshold; }
+inline bool IsFixedStarId(int id) {
+    return id > BodyId::FixedStarThreshold;
+}
 
 /// One row of the body table: what the program knows about a body id without the library.
 struct TBodyConstInfo {
@@ -73,9 +74,8 @@ inline constexpr std::array<int, 10> TenPlanets = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}
 /// The lunar nodes: both north nodes and their south twins.
 inline constexpr std::array<int, 4> NodeIds = {10, 11, 24, 25};
 /// The minor-body settings group, in its order.
-inline constexpr std::array<int, 14> MinorBodyIds = {15,      16,      17,      18,      19,
-                                                     20,      146199,  12,      1009043, 1009044,
-                                                     1009032, 1009045, 1009046, 14055};
+inline constexpr std::array<int, 14> MinorBodyIds = {
+    15, 16, 17, 18, 19, 20, 146199, 12, 1009043, 1009044, 1009032, 1009045, 1009046, 14055};
 /// The six optional bodies that are dropped when the library has no data for them.
 inline constexpr std::array<int, 6> ExtraBodyIds = {1009043, 1009044, 1009032,
                                                     1009045, 1009046, 14055};
@@ -97,8 +97,12 @@ inline constexpr int ImumCoeliBodyId = -10;
 } // namespace AxisId
 
 /// Where axes and bodies share one id space, axis k is body id -(k + 1).
-inline constexpr int AxisToBodyId(int axisId) { return -(axisId + 1); }
-inline constexpr int BodyToAxisId(int bodyId) { return -bodyId - 1; }
+inline constexpr int AxisToBodyId(int axisId) {
+    return -(axisId + 1);
+}
+inline constexpr int BodyToAxisId(int bodyId) {
+    return -bodyId - 1;
+}
 
 struct TAxisConstInfo {
     int AxisId;

@@ -13,8 +13,9 @@ namespace {
 QString ExecutableFolder() {
     if (QCoreApplication::instance())
         return QCoreApplication::applicationDirPath();
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(
-        QLatin1Char('/'), 0, -2);
+    return QFileInfo(QStringLiteral("/proc/self/exe"))
+        .canonicalFilePath()
+        .section(QLatin1Char('/'), 0, -2);
 }
 
 QString ResolveShipped() {
@@ -44,8 +45,7 @@ TProgramFolders TProgramFolders::Resolve(const QString& homeSwitch) {
 }
 
 std::optional<QString> TProgramFolders::EnsureHomeLayout() const {
-    static const char* const Layout[] = {"data", "hors", "hors/docs", "hors/images",
-                                         "hors/import"};
+    static const char* const Layout[] = {"data", "hors", "hors/docs", "hors/images", "hors/import"};
     for (const char* sub : Layout) {
         const QString path = QDir(m_Home).filePath(QString::fromLatin1(sub));
         if (!QDir().mkpath(path))

@@ -1,7 +1,6 @@
 #include "ChartCommand.h"
 
 #include "ChartOptions.h"
-
 #include "calc/SWECalculator.h"
 #include "calc/SWESession.h"
 #include "core/CalcResult.h"
@@ -34,8 +33,9 @@ private:
 };
 
 QString SiderealTimeText(const TDateTime& t) {
-    return QStringLiteral("%1:%2").arg(t.Hour(), 2, 10, QLatin1Char('0')).arg(t.Minute(), 2, 10,
-                                                                              QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(t.Hour(), 2, 10, QLatin1Char('0'))
+        .arg(t.Minute(), 2, 10, QLatin1Char('0'));
 }
 
 QJsonObject ResultToJson(const TCalcResult& r, double jdUT, const TPlanetConstInfoProvider& names) {

@@ -1,10 +1,8 @@
 #include "ChartCommand.h"
-
 #include "data/ProgramFolders.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
-
 #include <cstdio>
 
 using namespace velkaris;

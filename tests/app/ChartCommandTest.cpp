@@ -1,13 +1,12 @@
 #include "app/cli/ChartCommand.h"
-#include "app/cli/ChartOptions.h"
 
+#include "app/cli/ChartOptions.h"
 #include "data/ProgramFolders.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace velkaris;
@@ -32,8 +31,8 @@ TRun RunCli(const QStringList& args) {
     return {code, out, err};
 }
 
-const QStringList Budapest2000{"--date", "2000-01-01", "--time",   "13:00", "--zone",
-                               "+01:00", "--lat",      "47N30",    "--lon", "19E03"};
+const QStringList Budapest2000{"--date", "2000-01-01", "--time", "13:00", "--zone",
+                               "+01:00", "--lat",      "47N30",  "--lon", "19E03"};
 
 } // namespace
 
@@ -75,7 +74,7 @@ TEST(ChartCommand, OptionsChangeTheChart) {
     const auto koch = RunCli(Budapest2000 + QStringList{"--house", "K", "--json"});
     const auto bc = RunCli(Budapest2000 + QStringList{"--bc", "--json"});
     const auto lmt = RunCli(QStringList{"--date", "1850-01-01", "--time", "12:00", "--zone", "LMT",
-                                     "--lat", "47N30", "--lon", "19E03", "--json"});
+                                        "--lat", "47N30", "--lon", "19E03", "--json"});
     for (const TRun* r : {&sidereal, &koch, &bc, &lmt})
         ASSERT_EQ(r->Code, 0) << r->Err.toStdString();
     auto json = [](const TRun& r) { return QJsonDocument::fromJson(r.Out.toUtf8()).object(); };
@@ -89,18 +88,18 @@ TEST(ChartCommand, OptionsChangeTheChart) {
 TEST(ChartCommand, BadOptionsAreReportedNotCalculated) {
     const QStringList bad[] = {
         {},
-        {"--date", "2000-02-30", "--time", "13:00", "--zone", "+01:00", "--lat", "47N30",
-         "--lon", "19E03"},
-        {"--date", "2000-01-01", "--time", "25:00", "--zone", "+01:00", "--lat", "47N30",
-         "--lon", "19E03"},
+        {"--date", "2000-02-30", "--time", "13:00", "--zone", "+01:00", "--lat", "47N30", "--lon",
+         "19E03"},
+        {"--date", "2000-01-01", "--time", "25:00", "--zone", "+01:00", "--lat", "47N30", "--lon",
+         "19E03"},
         {"--date", "2000-01-01", "--time", "13:00", "--zone", "CET", "--lat", "47N30", "--lon",
          "19E03"},
-        {"--date", "2000-01-01", "--time", "13:00", "--zone", "+01:00", "--lat", "47E30",
-         "--lon", "19E03"},
-        {"--date", "2000-01-01", "--time", "13:00", "--zone", "+01:00", "--lat", "91N00",
-         "--lon", "19E03"},
-        {"--date", "2000-01-01", "--time", "13:00", "--zone", "+01:00", "--lat", "47N30",
-         "--lon", "181E00"},
+        {"--date", "2000-01-01", "--time", "13:00", "--zone", "+01:00", "--lat", "47E30", "--lon",
+         "19E03"},
+        {"--date", "2000-01-01", "--time", "13:00", "--zone", "+01:00", "--lat", "91N00", "--lon",
+         "19E03"},
+        {"--date", "2000-01-01", "--time", "13:00", "--zone", "+01:00", "--lat", "47N30", "--lon",
+         "181E00"},
         Budapest2000 + QStringList{"--zodiac", "X"},
         Budapest2000 + QStringList{"--house", "PP"},
         Budapest2000 + QStringList{"--frobnicate"},

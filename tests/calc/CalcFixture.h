@@ -1,7 +1,6 @@
 #pragma once
 
 #include "SwetestOracle.h"
-
 #include "calc/SWECalculator.h"
 #include "calc/SWESession.h"
 #include "core/CalcResult.h"
@@ -9,7 +8,6 @@
 #include "data/SettingsProvider.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace velkaris::test {

@@ -1,5 +1,4 @@
 #include "CalcFixture.h"
-
 #include "core/FixedStarLookup.h"
 #include "core/VelkarisError.h"
 #include "core/ZentavoConsts.h"
@@ -76,8 +75,7 @@ TEST_F(SWECalculator, LocalTimeToUniversalTime) {
          At(2000, 6, 1, 13, 16)},
         {"zone -3:30", 2000, 6, 1, 12, 0, false, Budapest, "", -3, 30, true,
          At(2000, 6, 1, 15, 30)},
-        {"zone +5:45", 2000, 6, 1, 12, 0, false, Budapest, "", 5, 45, false,
-         At(2000, 6, 1, 6, 15)},
+        {"zone +5:45", 2000, 6, 1, 12, 0, false, Budapest, "", 5, 45, false, At(2000, 6, 1, 6, 15)},
         {"new year 2000", 2000, 1, 1, 0, 30, false, Budapest, "", 1, 0, false,
          At(1999, 12, 31, 23, 30)},
         {"new year 1850", 1850, 1, 1, 0, 30, false, Budapest, "", 1, 0, false,
@@ -99,11 +97,11 @@ TEST_F(SWECalculator, LocalTimeToUniversalTime) {
         TSWECalculator calc(nullptr, nullptr, &Settings);
         calc.SetResult(&Result);
         calc.Calculate(&b);
-        EXPECT_EQ(calc.LocalToUT(), c.ut) << c.what << ": " << calc.LocalToUT().ToIsoString().toStdString();
+        EXPECT_EQ(calc.LocalToUT(), c.ut)
+            << c.what << ": " << calc.LocalToUT().ToIsoString().toStdString();
         EXPECT_EQ(Result.UniversalTime, c.ut) << c.what;
-        EXPECT_DOUBLE_EQ(calc.JulianDayUT(), JulianDayOfParts(c.ut.Year(), c.ut.Month(),
-                                                              c.ut.Day(), c.ut.Hour(),
-                                                              c.ut.Minute()))
+        EXPECT_DOUBLE_EQ(calc.JulianDayUT(), JulianDayOfParts(c.ut.Year(), c.ut.Month(), c.ut.Day(),
+                                                              c.ut.Hour(), c.ut.Minute()))
             << c.what;
     }
 }
@@ -177,10 +175,10 @@ TEST_F(SWECalculator, FillsTheWholeResultAndRefillsInPlace) {
         EXPECT_TRUE(Result.Planets.Contains(id)) << id;
     EXPECT_TRUE(Result.Planets.Contains(24));
     EXPECT_TRUE(Result.Planets.Contains(25));
-    EXPECT_NEAR(std::fmod(Result.Planets.Find(24)->Longitude - Result.Planets.Find(10)->Longitude +
-                              360,
-                          360),
-                180, 1e-9);
+    EXPECT_NEAR(
+        std::fmod(Result.Planets.Find(24)->Longitude - Result.Planets.Find(10)->Longitude + 360,
+                  360),
+        180, 1e-9);
     // The shipped files have no data for Eris, the comets and the cloud: no body at 0°.
     EXPECT_FALSE(Result.Planets.Contains(BodyId::Eris));
     for (int id : ExtraBodyIds)
@@ -222,8 +220,8 @@ TEST_F(SWECalculator, SiderealZodiacShiftsByTheAyanamsa) {
 
     EXPECT_DOUBLE_EQ(Result.Ayanamsa, tropicalResult.Ayanamsa);
     for (int id : {0, 1, 5, 9}) {
-        const double diff = tropicalResult.Planets.Find(id)->Longitude -
-                            Result.Planets.Find(id)->Longitude;
+        const double diff =
+            tropicalResult.Planets.Find(id)->Longitude - Result.Planets.Find(id)->Longitude;
         EXPECT_NEAR(std::fmod(diff + 360, 360), Result.Ayanamsa, 0.01) << id;
     }
     const double cuspDiff = tropicalResult.Houses.LongitudeOf(1) - Result.Houses.LongitudeOf(1);
@@ -255,9 +253,9 @@ TEST_F(SWECalculator, ObliquityAgreesWithSwetest) {
     FillBirth(b, 1969, 7, 20, 20, 17, TPlace{0, 41, false, 23, 26, false}, 0, 0);
     TSWECalculator calc(nullptr, nullptr, &Settings);
     calc.Calculate(&b);
-    const auto text = RunSwetestRaw(
-        {QStringLiteral("-bj%1").arg(calc.JulianDayUT(), 0, 'f', 8), QStringLiteral("-ut"),
-         QStringLiteral("-po"), QStringLiteral("-fPl"), QStringLiteral("-head")});
+    const auto text = RunSwetestRaw({QStringLiteral("-bj%1").arg(calc.JulianDayUT(), 0, 'f', 8),
+                                     QStringLiteral("-ut"), QStringLiteral("-po"),
+                                     QStringLiteral("-fPl"), QStringLiteral("-head")});
     ASSERT_TRUE(text) << "swetest could not be run";
     const QStringList words = text->simplified().split(QLatin1Char(' '));
     ASSERT_GE(words.size(), 3) << text->toStdString();
@@ -276,18 +274,16 @@ TEST_F(SWECalculator, HousePlacementAndClosedSigns) {
         bool closed;
         int closedSign;
     } cases[] = {
-        {70, 1, true, 1},    // 10° Gemini
-        {40, 1, true, 1},    // 10° Taurus
-        {28, 1, false, -1},  // 28° Aries, the cusp's own sign
-        {25, 1, false, -1},  // exactly on cusp 1
-        {180, 4, false, -1}, // exactly on cusp 5
-        {150, 3, false, -1}, // exactly on cusp 4
-        {95, 1, false, -1},  // exactly on cusp 2
+        {70, 1, true, 1},       // 10° Gemini
+        {40, 1, true, 1},       // 10° Taurus
+        {28, 1, false, -1},     // 28° Aries, the cusp's own sign
+        {25, 1, false, -1},     // exactly on cusp 1
+        {180, 4, false, -1},    // exactly on cusp 5
+        {150, 3, false, -1},    // exactly on cusp 4
+        {95, 1, false, -1},     // exactly on cusp 2
         {359.5, 10, false, -1}, // house 10 wraps through 0°
-        {0, 10, false, -1},
-        {5, 11, false, -1},
-        {12, 12, false, -1},
-        {220, 7, true, 7},   // house 7 runs from 25° Libra to 5° Capricorn
+        {0, 10, false, -1},     {5, 11, false, -1},
+        {12, 12, false, -1},    {220, 7, true, 7}, // house 7 runs from 25° Libra to 5° Capricorn
     };
     for (const auto& c : cases) {
         Result.Planets.Clear();

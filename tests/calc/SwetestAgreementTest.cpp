@@ -2,15 +2,12 @@
 // places, every house system offered, tropical and sidereal.
 
 #include "CalcFixture.h"
-
 #include "core/ZentavoConsts.h"
 #include "data/CalendarUtils.h"
 
-#include <swephexp.h>
-
 #include <QRegularExpression>
-
 #include <cmath>
+#include <swephexp.h>
 
 using namespace velkaris;
 using namespace velkaris::test;
@@ -36,14 +33,27 @@ struct TMoment {
     bool lmt = false;
 };
 
-void PrintTo(const TMoment& m, std::ostream* os) { *os << m.what; }
+void PrintTo(const TMoment& m, std::ostream* os) {
+    *os << m.what;
+}
 
 const TMoment Moments[] = {
     {"London 1800", 1800, 3, 1, 12, 0, 0, 0, {51, 30, false, 0, 7, true}, 'P', false},
     {"Waterloo 1815", 1815, 6, 18, 11, 30, 0, 0, {50, 43, false, 4, 24, false}, 'K', false},
     {"Budapest 1848", 1848, 3, 15, 8, 0, 1, 0, {47, 30, false, 19, 3, false}, 'R', false},
-    {"Budapest LMT 1850", 1850, 1, 1, 10, 44, 0, 0, {47, 30, false, 19, 3, false}, 'P', false,
-     false, true},
+    {"Budapest LMT 1850",
+     1850,
+     1,
+     1,
+     10,
+     44,
+     0,
+     0,
+     {47, 30, false, 19, 3, false},
+     'P',
+     false,
+     false,
+     true},
     {"Ottawa 1867", 1867, 7, 1, 17, 0, -5, 0, {45, 25, false, 75, 42, true}, 'C', true},
     {"Braunau 1889", 1889, 4, 20, 17, 30, 1, 0, {48, 15, false, 13, 2, false}, 'O', false},
     {"Greenwich 1900", 1900, 1, 1, 0, 0, 0, 0, {51, 29, false, 0, 0, false}, 'A', true},
@@ -81,9 +91,8 @@ TEST_P(SwetestAgreement, BodiesCuspsAndAxes) {
     const TMoment& m = GetParam();
     const int utYear = m.bc ? -m.y : m.y;
     const TDateTime ut = *TDateTime::FromParts(utYear, m.mo, m.d, m.h, m.mi);
-    const TDateTime local = ut.AddSeconds((m.zoneHour * 60 + (m.zoneHour < 0 ? -m.zoneMinute
-                                                                              : m.zoneMinute)) *
-                                          60);
+    const TDateTime local =
+        ut.AddSeconds((m.zoneHour * 60 + (m.zoneHour < 0 ? -m.zoneMinute : m.zoneMinute)) * 60);
     TSzuletesiKepletInfo birth;
     FillBirth(birth, m.bc ? -local.Year() : local.Year(), local.Month(), local.Day(), local.Hour(),
               local.Minute(), m.place, m.zoneHour, m.zoneMinute, m.bc);
@@ -113,18 +122,17 @@ TEST_P(SwetestAgreement, BodiesCuspsAndAxes) {
     // The mean node and the mean apogee are analytical in the library for every date, so
     // even where the planets fall back to the analytical ephemeris they keep the delta T
     // of the file ephemeris.
-    const auto meanElements =
-        m.bc ? RunSwetest(expectedJd, BodyLetters, birth.LongitudeDegrees(),
-                          birth.LatitudeDegrees(), m.house, m.sidereal, false)
-             : oracle;
+    const auto meanElements = m.bc ? RunSwetest(expectedJd, BodyLetters, birth.LongitudeDegrees(),
+                                                birth.LatitudeDegrees(), m.house, m.sidereal, false)
+                                   : oracle;
     ASSERT_TRUE(meanElements);
 
     for (size_t i = 0; i < std::size(BodyIds); ++i) {
         const int id = BodyIds[i];
         const TPlanet* body = result.Planets.Find(id);
-        const auto& expected =
-            id == BodyId::MeanNode || id == BodyId::MeanApogee ? meanElements->Bodies[i]
-                                                               : oracle->Bodies[i];
+        const auto& expected = id == BodyId::MeanNode || id == BodyId::MeanApogee
+                                   ? meanElements->Bodies[i]
+                                   : oracle->Bodies[i];
         if (!expected) {
             EXPECT_EQ(body, nullptr) << m.what << ": body " << id << " has no ephemeris";
             continue;

@@ -11,7 +11,8 @@ std::optional<QString> RunSwetestRaw(const QStringList& args) {
     env.remove(QStringLiteral("SE_EPHE_PATH"));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral("swetest"),
-                  QStringList{QStringLiteral("-edir%1").arg(QLatin1String(EphemerisFolder))} + args);
+                  QStringList{QStringLiteral("-edir%1").arg(QLatin1String(EphemerisFolder))} +
+                      args);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return std::nullopt;
     return QString::fromLocal8Bit(process.readAllStandardOutput());
@@ -46,8 +47,8 @@ std::optional<TSwetestOutput> RunSwetest(double jdUT, const QString& bodyLetters
     for (const QString& line : text->split(QLatin1Char('\n'))) {
         const auto m = lineRe.match(line);
         if (m.hasMatch())
-            rows.push_back({m.captured(1).trimmed(),
-                            {m.captured(2).toDouble(), m.captured(3).toDouble()}});
+            rows.push_back(
+                {m.captured(1).trimmed(), {m.captured(2).toDouble(), m.captured(3).toDouble()}});
     }
     // Bodies come first, one row each, then 12 cusps and 8 axes. swetest reports a
     // missing ephemeris file once and prints zeros for every body it has no data for.

@@ -3,9 +3,7 @@
 #include "core/ZentavoConsts.h"
 
 #include <QStringList>
-
 #include <gtest/gtest.h>
-
 #include <map>
 #include <set>
 

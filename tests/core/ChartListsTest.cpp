@@ -12,10 +12,9 @@ TEST(Planet, StationaryWindowsAreOpen) {
         int id;
         double speed;
         bool stationary;
-    } cases[] = {{2, 0.123, false},   {2, 0.1229, true},    {2, -0.123, false},
-                 {2, -0.1229, true},  {4, -0.0565, false},  {4, 0.0569, true},
-                 {6, 0.0069, false},  {6, -0.0069, true},   {9, 0.00163, false},
-                 {9, -0.00185, true}, {0, 0.0, false},      {1, 0.0, false},
+    } cases[] = {{2, 0.123, false},   {2, 0.1229, true},   {2, -0.123, false}, {2, -0.1229, true},
+                 {4, -0.0565, false}, {4, 0.0569, true},   {6, 0.0069, false}, {6, -0.0069, true},
+                 {9, 0.00163, false}, {9, -0.00185, true}, {0, 0.0, false},    {1, 0.0, false},
                  {10, 0.0, false},    {15, 0.0, false}};
     for (const auto& c : cases) {
         TPlanet p;
@@ -99,8 +98,8 @@ TEST(AspectInfoList, AddIfNewInEitherOrderOrStrictly) {
     EXPECT_TRUE(list.AddIfNew(0, PointBody, 15, 1.5, 4, 1, PointBody, 1));
     EXPECT_FALSE(list.AddIfNew(0, PointBody, 15, 1.5, 4, 1, PointBody, 1));
     EXPECT_FALSE(list.AddIfNew(1, PointBody, 15, 1.5, 4, 1, PointBody, 0));
-    EXPECT_TRUE(list.AddIfNew(1, PointBody, 4, 1, 4, 3, PointBody, 0));   // other aspect
-    EXPECT_TRUE(list.AddIfNew(0, PointAxis, 15, 1, 4, 1, PointBody, 1));  // other kind
+    EXPECT_TRUE(list.AddIfNew(1, PointBody, 4, 1, 4, 3, PointBody, 0));  // other aspect
+    EXPECT_TRUE(list.AddIfNew(0, PointAxis, 15, 1, 4, 1, PointBody, 1)); // other kind
     EXPECT_EQ(list.Count(), 3);
 
     TAspectInfoList strict;
@@ -115,11 +114,11 @@ TEST(AspectInfoList, AddIfNewInEitherOrderOrStrictly) {
 
 TEST(AspectInfoList, CollectsTheAspectsOfOnePoint) {
     TAspectInfoList list;
-    list.AddIfNew(0, PointBody, 1, 1, 4, 1, PointBody, 1);     // Sun-Moon: collected
-    list.AddIfNew(4, PointBody, 1, 1, 4, 3, PointBody, 0);     // Mars-Sun: collected
-    list.AddIfNew(0, PointBody, 1, 1, 4, 2, PointBody, 15);    // Chiron not in the set
-    list.AddIfNew(0, PointBody, 1, 1, 4, 2, PointAxis, 1);     // mixed kinds
-    list.AddIfNew(2, PointBody, 1, 1, 4, 2, PointBody, 3);     // Sun not in it
+    list.AddIfNew(0, PointBody, 1, 1, 4, 1, PointBody, 1);       // Sun-Moon: collected
+    list.AddIfNew(4, PointBody, 1, 1, 4, 3, PointBody, 0);       // Mars-Sun: collected
+    list.AddIfNew(0, PointBody, 1, 1, 4, 2, PointBody, 15);      // Chiron not in the set
+    list.AddIfNew(0, PointBody, 1, 1, 4, 2, PointAxis, 1);       // mixed kinds
+    list.AddIfNew(2, PointBody, 1, 1, 4, 2, PointBody, 3);       // Sun not in it
     list.AddIfNew(0, PointBody, 1, 1, 4, 6, PointBody, 1009043); // beyond 0-255
     TByteSet planets;
     for (int id = 0; id <= 9; ++id)

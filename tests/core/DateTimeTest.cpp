@@ -16,7 +16,7 @@ TEST(DateTime, DefaultIsZeroAndPartsRoundTrip) {
     EXPECT_TRUE(TDateTime().IsZero());
     struct {
         int y, mo, d, h, mi, s;
-    } cases[] = {{2000, 1, 1, 0, 0, 0},  {1, 1, 1, 23, 59, 59}, {9999, 12, 31, 12, 0, 1},
+    } cases[] = {{2000, 1, 1, 0, 0, 0},  {1, 1, 1, 23, 59, 59},  {9999, 12, 31, 12, 0, 1},
                  {2024, 2, 29, 6, 7, 8}, {-44, 3, 15, 10, 0, 0}, {0, 2, 29, 0, 0, 0}};
     for (const auto& c : cases) {
         const TDateTime t = At(c.y, c.mo, c.d, c.h, c.mi, c.s);
@@ -58,7 +58,7 @@ TEST(DateTime, DifferencesInFractionalDays) {
 }
 
 TEST(DateTime, WeekDayAndMonths) {
-    EXPECT_EQ(At(2000, 1, 1).DayOfWeek(), 6);  // Saturday
+    EXPECT_EQ(At(2000, 1, 1).DayOfWeek(), 6);   // Saturday
     EXPECT_EQ(At(2026, 12, 10).DayOfWeek(), 4); // Thursday
     EXPECT_EQ(At(2000, 1, 31).AddMonths(1), At(2000, 2, 29));
     EXPECT_EQ(At(2000, 11, 15).AddMonths(3), At(2001, 2, 15));

@@ -8,8 +8,8 @@ TEST(SegedUtils, HoursAndMinutesSplit) {
     struct {
         double x;
         int whole, minutes;
-    } cases[] = {{-5.5, -5, 30}, {3.9999, 4, 0}, {1.27, 1, 16}, {0.0, 0, 0},
-                 {-3.9999, -4, 0}, {1.125, 1, 8}, {1.375, 1, 22}};
+    } cases[] = {{-5.5, -5, 30},   {3.9999, 4, 0}, {1.27, 1, 16}, {0.0, 0, 0},
+                 {-3.9999, -4, 0}, {1.125, 1, 8},  {1.375, 1, 22}};
     for (const auto& c : cases) {
         EXPECT_EQ(WholePart(c.x), c.whole) << c.x;
         EXPECT_EQ(MinutePart(c.x), c.minutes) << c.x;

@@ -1,14 +1,13 @@
 #include "core/SzuletesiKepletInfo.h"
+
 #include "core/UserNotifier.h"
 #include "core/VelkarisError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace velkaris;
 
@@ -50,10 +49,10 @@ TEST(SzuletesiKepletInfo, SettersMarkModifiedOnlyForRealChangesOfAssignedValues)
          [](auto& r) { r.SetLocLatDegree(48); }, false, true},
         {"same latitude", [](auto& r) { r.SetLocLatDegree(47); },
          [](auto& r) { r.SetLocLatDegree(47); }, false, false},
-        {"zone hour", [](auto& r) { r.SetTZoneHour(1); }, [](auto& r) { r.SetTZoneHour(2); },
-         false, true},
-        {"gender from default 2", [](auto& r) { r.SetGender(0); },
-         [](auto& r) { r.SetGender(1); }, true, false},
+        {"zone hour", [](auto& r) { r.SetTZoneHour(1); }, [](auto& r) { r.SetTZoneHour(2); }, false,
+         true},
+        {"gender from default 2", [](auto& r) { r.SetGender(0); }, [](auto& r) { r.SetGender(1); },
+         true, false},
         {"altitude from 0", [](auto& r) { r.SetLocAltitude(100); },
          [](auto& r) { r.SetLocAltitude(200); }, false, true},
         {"name from blank", [](auto& r) { r.SetName(QStringLiteral("A")); },
@@ -70,10 +69,10 @@ TEST(SzuletesiKepletInfo, SettersMarkModifiedOnlyForRealChangesOfAssignedValues)
          [](auto& r) { r.SetLocLatSouth(true); }, true, false},
         {"date from empty", [](auto& r) { r.SetDateParts(2000, 1, 1, 12, 0, 0); },
          [](auto& r) { r.SetDateParts(2000, 1, 2, 12, 0, 0); }, false, true},
-        {"death date", [](auto& r) { r.SetDeathDateTime(2000, 1, 1, 0, 0, 0); }, [](auto&) {},
-         true, false},
-        {"west flag is stored directly", [](auto& r) { r.SetTZoneWest(true); }, [](auto&) {},
-         false, false},
+        {"death date", [](auto& r) { r.SetDeathDateTime(2000, 1, 1, 0, 0, 0); }, [](auto&) {}, true,
+         false},
+        {"west flag is stored directly", [](auto& r) { r.SetTZoneWest(true); }, [](auto&) {}, false,
+         false},
     };
     for (const TCase& c : cases) {
         TSzuletesiKepletInfo r;
@@ -159,10 +158,12 @@ TEST(SzuletesiKepletInfo, FileNameBindsTheNotesFile) {
     TSzuletesiKepletInfo r;
     r.SetProgramFolder(home.path(), &notifier);
     r.SetFileName(home.filePath(QStringLiteral("hors/Kovács Anna.szk")));
-    EXPECT_EQ(r.NotesDocument().FileName(), home.filePath(QStringLiteral("hors/docs/Kovács Anna.mgj")));
+    EXPECT_EQ(r.NotesDocument().FileName(),
+              home.filePath(QStringLiteral("hors/docs/Kovács Anna.mgj")));
     EXPECT_TRUE(QDir(home.filePath(QStringLiteral("hors/docs"))).exists());
     r.SetFileName(QStringLiteral("C:\\charts\\hors\\Old.chart.szk"));
-    EXPECT_EQ(r.NotesDocument().FileName(), home.filePath(QStringLiteral("hors/docs/Old.chart.mgj")));
+    EXPECT_EQ(r.NotesDocument().FileName(),
+              home.filePath(QStringLiteral("hors/docs/Old.chart.mgj")));
     EXPECT_TRUE(notifier.Messages.isEmpty());
 }
 
@@ -208,7 +209,8 @@ TEST(SzuletesiKepletInfo, CopyCarriesEveryFieldAndSharesTheNotesFile) {
     source.SetGender(1);
     source.SetFileVersionId(QStringLiteral("v3.0"));
     source.SetFileName(home.filePath(QStringLiteral("hors/Anna.szk")));
-    source.NotesDocument().SetValue(QStringLiteral("Nap"), QStringLiteral("x"), QStringLiteral("y"));
+    source.NotesDocument().SetValue(QStringLiteral("Nap"), QStringLiteral("x"),
+                                    QStringLiteral("y"));
     source.SetIsDead(true);
     source.SetDeathDateTime(2020, 1, 2, 3, 4, 5);
     source.SetLoading(false);
