@@ -82,7 +82,7 @@ void WriteText(QTextStream& out, const TCalcResult& r, double jdUT,
     out << QStringLiteral("Sidereal time  %1\n\n").arg(SiderealTimeText(r.SiderealTime));
     out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
                .arg(QStringLiteral("id"), 7)
-               .arg(QStringLiteral("body"), -24)
+               .arg(QStringLiteral("body"), -26)
                .arg(QStringLiteral("longitude"), 12)
                .arg(QStringLiteral("position"), -22)
                .arg(QStringLiteral("speed"), 11)
@@ -93,7 +93,7 @@ void WriteText(QTextStream& out, const TCalcResult& r, double jdUT,
             closed = QStringLiteral("  closed sign: %1").arg(ZodiacSign(p.ClosedSign).Name());
         out << QStringLiteral("%1 %2 %3 %4 %5 %6%7%8\n")
                    .arg(p.BodyId, 7)
-                   .arg(names.DisplayName(p.BodyId), -24)
+                   .arg(names.DisplayName(p.BodyId), -26)
                    .arg(p.Longitude, 12, 'f', 7)
                    .arg(PositionText(p.Longitude), -22)
                    .arg(p.Speed, 11, 'f', 7)
@@ -106,7 +106,7 @@ void WriteText(QTextStream& out, const TCalcResult& r, double jdUT,
         const double lon = r.Houses.LongitudeOf(n);
         out << QStringLiteral("%1 %2 %3 %4\n")
                    .arg(HouseWheelLabel(n), 7)
-                   .arg(HouseName(n), -24)
+                   .arg(HouseName(n), -26)
                    .arg(lon, 12, 'f', 7)
                    .arg(PositionText(lon));
     }
@@ -117,7 +117,7 @@ void WriteText(QTextStream& out, const TCalcResult& r, double jdUT,
             continue;
         out << QStringLiteral("%1 %2 %3 %4\n")
                    .arg(AxisShortName(info), 7)
-                   .arg(AxisLongName(info), -24)
+                   .arg(AxisLongName(info), -26)
                    .arg(a->Longitude, 12, 'f', 7)
                    .arg(PositionText(a->Longitude));
     }
