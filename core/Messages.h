@@ -8,7 +8,7 @@ namespace velkaris {
 /// The text of message constant `constName` in the current language.
 ///
 /// Until a language is chosen this is the built-in Hungarian default text. A name the
-/// catalogue does not hold gives an empty text.
+/// catalogue does not hold is a programming error: EVelkarisError.
 QString GetMessageText(QStringView constName);
 
 /// `prefix` followed by `index` as two digits ("planetName" + 3 -> "planetName03").

@@ -50,10 +50,7 @@ void TSzuletesiKepletInfo::Assign(T& field, const T& value, bool storedIsAssigne
 TDateTime TSzuletesiKepletInfo::LocalDateTime() const {
     if (m_Year + m_Month + m_Day == 0)
         throw EInvalidDateError(GetMessageText(u"fSzulKeplet_WrongDate"));
-    const auto t = TDateTime::FromParts(m_Year, m_Month, m_Day, m_Hour, m_Minute, m_Second);
-    if (!t)
-        throw EInvalidDateError(GetMessageText(u"fSzulKeplet_WrongDate"));
-    return *t;
+    return EncodeSignedDateTime(m_Year, m_Month, m_Day, m_Hour, m_Minute, m_Second);
 }
 
 TDateTime TSzuletesiKepletInfo::SignedLocalDateTime() const {
@@ -96,35 +93,18 @@ void TSzuletesiKepletInfo::SetLocalDateTime(const TDateTime& dateTime) {
 
 void TSzuletesiKepletInfo::SetDateParts(int year, int month, int day, int hour, int minute,
                                         int second) {
-    const auto t = TDateTime::FromParts(year, month, day, hour, minute, second);
-    if (!t)
-        throw EInvalidDateError(GetMessageText(u"fSzulKeplet_WrongDate"));
-    SetLocalDateTime(*t);
+    SetLocalDateTime(EncodeSignedDateTime(year, month, day, hour, minute, second));
 }
 
 void TSzuletesiKepletInfo::SetDeathDateTime(int year, int month, int day, int hour, int minute,
                                             int second) {
-    const auto t = TDateTime::FromParts(year, month, day, hour, minute, second);
-    if (!t)
-        throw EInvalidDateError(GetMessageText(u"fSzulKeplet_WrongDate"));
-    SetDeathDateTime(*t);
+    SetDeathDateTime(EncodeSignedDateTime(year, month, day, hour, minute, second));
 }
 
 void TSzuletesiKepletInfo::SetDeathDateTime(const TDateTime& dateTime) {
     m_DeathDateTime = dateTime;
     if (!m_Loading)
         m_Modified = true;
-}
-
-int YearsBetween(const TDateTime& later, const TDateTime& earlier) {
-    if (later.Year() == earlier.Year() && later.Month() == earlier.Month() &&
-        later.Day() == earlier.Day())
-        return 0;
-    int years = later.Year() - earlier.Year();
-    if (later.Month() < earlier.Month() ||
-        (later.Month() == earlier.Month() && later.Day() < earlier.Day()))
-        --years;
-    return years;
 }
 
 int TSzuletesiKepletInfo::Age(const TDateTime& today) const {

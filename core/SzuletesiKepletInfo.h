@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DateTime.h"
+#include "DateUtils.h"
 #include "IniDocument.h"
 
 #include <QString>
@@ -201,9 +202,5 @@ private:
     QString m_ProgramFolder;
     TUserNotifier* m_Notifier = nullptr;
 };
-
-/// Whole years between two dates: 0 on the same calendar day, else the difference of
-/// the years, less one when `later` falls before the anniversary in its year.
-int YearsBetween(const TDateTime& later, const TDateTime& earlier);
 
 } // namespace velkaris

@@ -30,16 +30,19 @@ velkaris_install_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# velkaris_build PRESET: configure once, then build only what changed.
+# velkaris_build PRESET [TARGET...]: configure once, then build only what changed.
 velkaris_build() {
     local preset="$1"
+    shift
     cd "$VELKARIS_ROOT"
     local dir
     dir="$(velkaris_build_dir "$preset")"
     if [ ! -f "$dir/build.ninja" ]; then
         cmake --preset "$preset"
     fi
-    cmake --build "$dir" --parallel "$(nproc)"
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
 }
 
 velkaris_build_dir() {

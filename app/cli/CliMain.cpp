@@ -1,4 +1,5 @@
 #include "ChartCommand.h"
+#include "core/LangManager.h"
 #include "data/ProgramFolders.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,10 @@ using namespace velkaris;
 namespace {
 
 const char* const Usage =
-    "Usage: velkaris-cli [--home DIR] COMMAND [OPTIONS]\n"
+    "Usage: velkaris-cli [--home DIR] [--lang FILE] COMMAND [OPTIONS]\n"
+    "\n"
+    "  --home DIR   the home folder (charts, settings, data)\n"
+    "  --lang FILE  a language file (*.lng) for the texts of this run\n"
     "\n"
     "Commands:\n"
     "  chart --date YYYY-MM-DD --time hh:mm[:ss] --zone +hh:mm|-hh:mm|LMT\n"
@@ -26,15 +30,31 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
 
     QStringList args = QCoreApplication::arguments().mid(1);
-    QString home;
-    const qsizetype homeAt = args.indexOf(QStringLiteral("--home"));
-    if (homeAt >= 0) {
-        if (homeAt + 1 >= args.size()) {
-            err << "velkaris-cli: --home needs a folder\n";
+    QString home, languageFile;
+    for (const auto& [option, value] : {std::pair{"--home", &home}, {"--lang", &languageFile}}) {
+        const qsizetype at = args.indexOf(QLatin1String(option));
+        if (at < 0)
+            continue;
+        if (at + 1 >= args.size()) {
+            err << "velkaris-cli: " << option << " needs a value\n";
             return 2;
         }
-        home = args.at(homeAt + 1);
-        args.remove(homeAt, 2);
+        *value = args.at(at + 1);
+        args.remove(at, 2);
+    }
+    if (!languageFile.isEmpty()) {
+        LangManager& lang = LangManager::Instance();
+        const auto id = lang.RegisterLanguageFile(languageFile);
+        if (!id) {
+            err << "velkaris-cli: " << languageFile
+                << " is not a language file of its own language (it needs a LANGID other "
+                   "than 1033)\n";
+            return 2;
+        }
+        if (const auto error = lang.SelectLanguage(*id)) {
+            err << "velkaris-cli: " << languageFile << ": " << *error << "\n";
+            return 2;
+        }
     }
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {
