@@ -9,6 +9,7 @@
 #include "calc/SWESession.h"
 #include "core/CalcResult.h"
 #include "core/SzuletesiKepletInfo.h"
+#include "data/SettingsINIFileLoader.h"
 #include "data/SettingsProvider.h"
 
 #include <array>
@@ -47,8 +48,11 @@ void FillBudapest(TSzuletesiKepletInfo& birth) {
 void BM_NatalCalculation(benchmark::State& state) {
     TSzuletesiKepletInfo birth;
     FillBudapest(birth);
-    // The defaults are what the benchmark wants: Placidus, tropical, no fixed stars.
-    const TSettingsProvider settings;
+    // The restored defaults are what the benchmark wants (Placidus, tropical, no fixed
+    // stars), in a store as full as the program's.
+    TSettingsINIFileLoader store;
+    store.RestoreDefaults();
+    const TSettingsProvider settings(store);
     TSWECalculator calculator(nullptr, nullptr, &settings);
     // One result refilled in place, as a chart window keeps its own.
     TCalcResult result;

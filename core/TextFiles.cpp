@@ -53,7 +53,10 @@ QString DecodeWindowsText(QByteArrayView bytes) {
 
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (full disk, quota) shows in write()'s count: a
+    // buffered QSaveFile flushes in commit(), which ignores a short flush and renames a
+    // truncated file over the target.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
     if (file.write(bytes) != bytes.size()) {
         const QString error = file.errorString();

@@ -10,6 +10,8 @@
 #include "core/VelkarisError.h"
 #include "core/ZentavoConsts.h"
 #include "data/ProgramFolders.h"
+#include "data/SettingsINIFileLoader.h"
+#include "data/SettingsKeys.h"
 #include "data/SettingsProvider.h"
 
 #include <QJsonArray>
@@ -20,16 +22,20 @@ namespace velkaris {
 
 namespace {
 
-/// The settings a command line gives: house system and zodiac, the rest as missing.
-class TOptionSettings : public TSettingsProvider {
+/// The settings a command line gives: house system and zodiac in an in-memory store, the
+/// rest as missing.
+class TOptionSettings {
 public:
-    explicit TOptionSettings(const TChartOptions& o) : m_House(o.HouseSystem), m_Zodiac(o.Zodiac) {}
-    QString GetHouseSystem() const override { return m_House; }
-    QString GetZodiac() const override { return m_Zodiac; }
+    explicit TOptionSettings(const TChartOptions& o) : m_Provider(m_Store) {
+        m_Store.WriteString(SettingsSection::chkbHazrendszer, SettingsKey::Hazrendszer,
+                            o.HouseSystem);
+        m_Store.WriteString(SettingsSection::chkbZodiakus, SettingsKey::Zodiakus, o.Zodiac);
+    }
+    const TSettingsProvider* Provider() const { return &m_Provider; }
 
 private:
-    QString m_House;
-    QString m_Zodiac;
+    TSettingsINIFileLoader m_Store;
+    TSettingsProvider m_Provider;
 };
 
 QString SiderealTimeText(const TDateTime& t) {
@@ -138,7 +144,7 @@ int RunChartCommand(const QStringList& args, const TProgramFolders& folders, QTe
         options.FillRecord(birth);
         const TOptionSettings settings(options);
         const TSWESession session(folders.EphemerisPath());
-        TSWECalculator calculator(nullptr, nullptr, &settings);
+        TSWECalculator calculator(nullptr, nullptr, settings.Provider());
         TCalcResult result;
         result.SetChartKind(ChartKind::Natal);
         calculator.SetResult(&result);

@@ -5,6 +5,8 @@
 #include "calc/SWESession.h"
 #include "core/CalcResult.h"
 #include "core/SzuletesiKepletInfo.h"
+#include "data/SettingsINIFileLoader.h"
+#include "data/SettingsKeys.h"
 #include "data/SettingsProvider.h"
 
 #include <gtest/gtest.h>
@@ -12,14 +14,29 @@
 
 namespace velkaris::test {
 
-class TTestSettings : public TSettingsProvider {
+/// The store behind TTestSettings; a base of its own so that it is built before the
+/// provider that reads it.
+struct TTestSettingsStore {
+    TSettingsINIFileLoader Store;
+};
+
+/// A real settings provider over an in-memory store holding Placidus, tropical and no
+/// fixed stars; the setters change the store under a calculator that already uses it.
+class TTestSettings : private TTestSettingsStore, public TSettingsProvider {
 public:
-    QString House = QStringLiteral("P");
-    QString Zodiac = QStringLiteral("T");
-    QString Stars;
-    QString GetHouseSystem() const override { return House; }
-    QString GetZodiac() const override { return Zodiac; }
-    QString GetSelectedStarIds() const override { return Stars; }
+    TTestSettings() : TSettingsProvider(Store) {
+        SetHouse(QStringLiteral("P"));
+        SetZodiac(QStringLiteral("T"));
+    }
+    void SetHouse(const QString& letter) {
+        Store.WriteString(SettingsSection::chkbHazrendszer, SettingsKey::Hazrendszer, letter);
+    }
+    void SetZodiac(const QString& letter) {
+        Store.WriteString(SettingsSection::chkbZodiakus, SettingsKey::Zodiakus, letter);
+    }
+    void SetStars(const QString& ids) {
+        Store.WriteString(SettingsSection::chkbFixedStars, SettingsKey::SELECTED_STARIDS, ids);
+    }
 };
 
 struct TPlace {

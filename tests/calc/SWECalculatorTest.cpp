@@ -213,7 +213,7 @@ TEST_F(SWECalculator, SiderealZodiacShiftsByTheAyanamsa) {
     tropical.Calculate(&b);
 
     TTestSettings siderealSettings;
-    siderealSettings.Zodiac = QStringLiteral("S");
+    siderealSettings.SetZodiac(QStringLiteral("S"));
     TSWECalculator sidereal(nullptr, nullptr, &siderealSettings);
     sidereal.SetResult(&Result);
     sidereal.Calculate(&b);
@@ -313,7 +313,7 @@ TEST_F(SWECalculator, SelectedFixedStars) {
     TSzuletesiKepletInfo b;
     FillBirth(b, 2000, 1, 1, 13, 0, Budapest, 1, 0);
     for (const auto& c : cases) {
-        Settings.Stars = QString::fromLatin1(c.ids);
+        Settings.SetStars(QString::fromLatin1(c.ids));
         TCalcResult r;
         TSWECalculator calc(nullptr, nullptr, &Settings);
         calc.SetFixedStars(&stars);
@@ -325,7 +325,7 @@ TEST_F(SWECalculator, SelectedFixedStars) {
         for (int id : c.expected)
             EXPECT_TRUE(r.Planets.Contains(id)) << c.ids << " " << id;
     }
-    Settings.Stars = QStringLiteral("10000001");
+    Settings.SetStars(QStringLiteral("10000001"));
     TSWECalculator calc(nullptr, nullptr, &Settings);
     calc.SetFixedStars(&stars);
     calc.SetResult(&Result);

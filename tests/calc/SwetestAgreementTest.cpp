@@ -104,8 +104,8 @@ TEST_P(SwetestAgreement, BodiesCuspsAndAxes) {
     }
 
     TTestSettings settings;
-    settings.House = QString(QLatin1Char(m.house));
-    settings.Zodiac = m.sidereal ? QStringLiteral("S") : QStringLiteral("T");
+    settings.SetHouse(QString(QLatin1Char(m.house)));
+    settings.SetZodiac(m.sidereal ? QStringLiteral("S") : QStringLiteral("T"));
     TCalcResult result;
     TSWECalculator calc(nullptr, nullptr, &settings);
     calc.SetResult(&result);
