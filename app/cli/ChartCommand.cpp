@@ -1,19 +1,20 @@
 #include "ChartCommand.h"
 
 #include "ChartOptions.h"
+#include "CliSettings.h"
 #include "calc/SWECalculator.h"
 #include "calc/SWESession.h"
 #include "core/CalcResult.h"
+#include "core/Messages.h"
 #include "core/PlanetConstInfoProvider.h"
 #include "core/SegedUtils.h"
 #include "core/SzuletesiKepletInfo.h"
 #include "core/VelkarisError.h"
 #include "core/ZentavoConsts.h"
 #include "data/ProgramFolders.h"
-#include "data/SettingsINIFileLoader.h"
-#include "data/SettingsKeys.h"
-#include "data/SettingsProvider.h"
+#include "data/SzuletesiKepletAdatokINIFileLoader.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -21,22 +22,6 @@
 namespace velkaris {
 
 namespace {
-
-/// The settings a command line gives: house system and zodiac in an in-memory store, the
-/// rest as missing.
-class TOptionSettings {
-public:
-    explicit TOptionSettings(const TChartOptions& o) : m_Provider(m_Store) {
-        m_Store.WriteString(SettingsSection::chkbHazrendszer, SettingsKey::Hazrendszer,
-                            o.HouseSystem);
-        m_Store.WriteString(SettingsSection::chkbZodiakus, SettingsKey::Zodiakus, o.Zodiac);
-    }
-    const TSettingsProvider* Provider() const { return &m_Provider; }
-
-private:
-    TSettingsINIFileLoader m_Store;
-    TSettingsProvider m_Provider;
-};
 
 QString SiderealTimeText(const TDateTime& t) {
     return QStringLiteral("%1:%2")
@@ -140,15 +125,31 @@ int RunChartCommand(const QStringList& args, const TProgramFolders& folders, QTe
     }
     const TChartOptions& options = std::get<TChartOptions>(parsed);
     try {
-        TSzuletesiKepletInfo birth;
-        options.FillRecord(birth);
-        const TOptionSettings settings(options);
+        std::unique_ptr<TSzuletesiKepletInfo> birth;
+        if (options.ChartFile.isEmpty()) {
+            birth = std::make_unique<TSzuletesiKepletInfo>();
+            options.FillRecord(*birth);
+        } else {
+            if (!QFileInfo(options.ChartFile).isFile()) {
+                err << "velkaris-cli chart: no such chart file: " << options.ChartFile << "\n";
+                return 1;
+            }
+            TSzuletesiKepletAdatokINIFileLoader loader(folders.Home(), nullptr);
+            birth = loader.LoadChartFile(options.ChartFile, false);
+            if (!birth) {
+                err << "velkaris-cli chart: " << GetMessageText(u"uZentavoMain_LoadSzulKepletError")
+                    << " " << options.ChartFile << "\n";
+                return 1;
+            }
+        }
+        TCliSettings settings(folders);
+        settings.Override(options.HouseSystem, options.Zodiac);
         const TSWESession session(folders.EphemerisPath());
-        TSWECalculator calculator(nullptr, nullptr, settings.Provider());
+        TSWECalculator calculator(nullptr, nullptr, &settings.Provider());
         TCalcResult result;
         result.SetChartKind(ChartKind::Natal);
         calculator.SetResult(&result);
-        calculator.Calculate(&birth);
+        calculator.Calculate(birth.get());
         const double jdUT = calculator.JulianDayUT();
         const TSWEPlanetNames libraryNames;
         const TPlanetConstInfoProvider names(nullptr, &libraryNames);
@@ -163,6 +164,30 @@ int RunChartCommand(const QStringList& args, const TProgramFolders& folders, QTe
         err << "velkaris-cli chart: " << e.UserText() << "\n";
         return 1;
     }
+}
+
+int RunSettingsCommand(const QStringList& args, const TProgramFolders& folders, QTextStream& out,
+                       QTextStream& err) {
+    if (args != QStringList{QStringLiteral("restore-defaults")}) {
+        err << "velkaris-cli settings: the only action is \"restore-defaults\"\n";
+        return 2;
+    }
+    if (const auto failed = folders.EnsureHomeLayout()) {
+        err << "velkaris-cli settings: cannot create " << *failed << "\n";
+        return 1;
+    }
+    TSettingsINIFileLoader store(folders.Home(), nullptr, nullptr);
+    const QString path = store.DefaultSettingsFile();
+    // A damaged or foreign file is replaced too: that is what restoring is for.
+    store.OpenStore(path);
+    store.RestoreDefaults();
+    if (store.FileName() != path || !store.SaveStore()) {
+        err << "velkaris-cli settings: "
+            << GetMessageText(u"uZentavoFileHandling_SaveSettingsError") << " " << path << "\n";
+        return 1;
+    }
+    out << path << "\n";
+    return 0;
 }
 
 } // namespace velkaris

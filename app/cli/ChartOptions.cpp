@@ -105,6 +105,12 @@ std::variant<TChartOptions, QString> ParseChartOptions(const QStringList& args) 
             o.IsBC = true;
             continue;
         }
+        if (!option.startsWith(QLatin1String("--"))) {
+            if (!o.ChartFile.isEmpty())
+                return TParse(QStringLiteral("only one chart file, please: \"%1\"").arg(option));
+            o.ChartFile = option;
+            continue;
+        }
         if (i + 1 >= args.size())
             return TParse(QStringLiteral("%1 needs a value").arg(option));
         const QString value = args.at(++i);
@@ -140,6 +146,13 @@ std::variant<TChartOptions, QString> ParseChartOptions(const QStringList& args) 
         } else {
             return TParse(QStringLiteral("unknown option \"%1\"").arg(option));
         }
+    }
+    if (!o.ChartFile.isEmpty()) {
+        if (hasDate || hasTime || hasZone || hasLat || hasLon || o.IsBC)
+            return TParse(QStringLiteral("a chart file carries its own moment and place; "
+                                         "give either the file or --date, --time, --zone, "
+                                         "--lat and --lon"));
+        return TParse(o);
     }
     const char* missing = !hasDate   ? "--date"
                           : !hasTime ? "--time"

@@ -28,16 +28,19 @@ struct TChartOptions {
     int LonDegree = 0;
     int LonMinute = 0;
     bool LonWest = false;
-    QString HouseSystem = QStringLiteral("P");
-    QString Zodiac = QStringLiteral("T");
+    /// Overrides of the settings; empty to keep what the settings say.
+    QString HouseSystem;
+    QString Zodiac;
     bool Json = false;
+    /// A chart file to calculate instead of the moment and place of the options.
+    QString ChartFile;
 
     /// Fills a fresh birth record with these values.
     void FillRecord(TSzuletesiKepletInfo& birth) const;
 };
 
-/// Reads the options of `velkaris-cli chart`; the error text when they are incomplete or
-/// malformed.
+/// Reads the options of `velkaris-cli chart`: a chart file, or the moment and place; the
+/// error text when they are incomplete, contradictory or malformed.
 std::variant<TChartOptions, QString> ParseChartOptions(const QStringList& args);
 
 } // namespace velkaris

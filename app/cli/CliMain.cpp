@@ -19,7 +19,11 @@ const char* const Usage =
     "Commands:\n"
     "  chart --date YYYY-MM-DD --time hh:mm[:ss] --zone +hh:mm|-hh:mm|LMT\n"
     "        --lat 47N30 --lon 19E03 [--bc] [--house P] [--zodiac T|S] [--json]\n"
-    "        Calculates a chart and prints bodies, house cusps and axes.\n";
+    "  chart FILE.szk [--house P] [--zodiac T|S] [--json]\n"
+    "        Calculates a chart with the home folder's settings and prints bodies,\n"
+    "        house cusps and axes.\n"
+    "  settings restore-defaults\n"
+    "        Writes the default settings to <home>/data/settings.ini.\n";
 
 } // namespace
 
@@ -65,6 +69,8 @@ int main(int argc, char* argv[]) {
     const QString command = args.takeFirst();
     if (command == QLatin1String("chart"))
         return RunChartCommand(args, folders, out, err);
+    if (command == QLatin1String("settings"))
+        return RunSettingsCommand(args, folders, out, err);
     err << "velkaris-cli: unknown command \"" << command << "\"\n" << Usage;
     return 2;
 }

@@ -1,6 +1,7 @@
 #include "app/cli/ChartCommand.h"
 
 #include "app/cli/ChartOptions.h"
+#include "core/IniDocument.h"
 #include "data/ProgramFolders.h"
 
 #include <QJsonArray>
@@ -19,16 +20,25 @@ struct TRun {
     QString Err;
 };
 
-TRun RunCli(const QStringList& args) {
+using TCommand = int (*)(const QStringList&, const TProgramFolders&, QTextStream&, QTextStream&);
+
+TRun RunIn(const QString& home, const QStringList& args, TCommand command = RunChartCommand) {
     qunsetenv("SE_EPHE_PATH");
-    QTemporaryDir home;
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
-    const int code =
-        RunChartCommand(args, TProgramFolders::Resolve(home.path()), outStream, errStream);
+    const int code = command(args, TProgramFolders::Resolve(home), outStream, errStream);
     outStream.flush();
     errStream.flush();
     return {code, out, err};
+}
+
+TRun RunCli(const QStringList& args) {
+    QTemporaryDir home;
+    return RunIn(home.path(), args);
+}
+
+QJsonObject Json(const TRun& r) {
+    return QJsonDocument::fromJson(r.Out.toUtf8()).object();
 }
 
 const QStringList Budapest2000{"--date", "2000-01-01", "--time", "13:00", "--zone",
@@ -111,4 +121,34 @@ TEST(ChartCommand, BadOptionsAreReportedNotCalculated) {
         EXPECT_TRUE(run.Out.isEmpty()) << args.join(' ').toStdString();
         EXPECT_FALSE(run.Err.isEmpty()) << args.join(' ').toStdString();
     }
+}
+
+TEST(ChartCommand, ChartFilesWithTheHomeFoldersSettings) {
+    QTemporaryDir home;
+    const QString chart = QStringLiteral(VELKARIS_SOURCE_DIR "/tests/data/data/windows-chart.szk");
+    const TRun placidus = RunIn(home.path(), {chart, "--json"});
+    ASSERT_EQ(placidus.Code, 0) << placidus.Err.toStdString();
+    EXPECT_EQ(Json(placidus)["ut"].toString(), QStringLiteral("1985-08-23T12:35:20"));
+
+    // restore-defaults writes the settings file; a house system set there is used.
+    const TRun restored = RunIn(home.path(), {"restore-defaults"}, RunSettingsCommand);
+    ASSERT_EQ(restored.Code, 0) << restored.Err.toStdString();
+    const QString settingsPath = restored.Out.trimmed();
+    EXPECT_EQ(settingsPath, home.filePath("data/settings.ini"));
+    auto settings = TIniDocument::LoadFile(settingsPath);
+    ASSERT_TRUE(settings);
+    EXPECT_EQ(settings->ReadString("chkbHazrendszer", "Hazrendszer"), QStringLiteral("P"));
+    EXPECT_EQ(Json(RunIn(home.path(), {chart, "--json"}))["cusps"], Json(placidus)["cusps"]);
+    settings->WriteString("chkbHazrendszer", "Hazrendszer", "K");
+    ASSERT_EQ(settings->SaveFile(settingsPath), std::nullopt);
+    const QJsonObject koch = Json(RunIn(home.path(), {chart, "--json"}));
+    EXPECT_NE(koch["cusps"], Json(placidus)["cusps"]);
+    EXPECT_EQ(koch["cusps"], Json(RunIn(home.path(), {chart, "--house", "K", "--json"}))["cusps"]);
+    EXPECT_EQ(Json(RunIn(home.path(), {chart, "--house", "P", "--json"}))["cusps"],
+              Json(placidus)["cusps"]);
+
+    const TRun missing = RunIn(home.path(), {home.filePath("nincs.szk")});
+    EXPECT_EQ(missing.Code, 1);
+    EXPECT_FALSE(missing.Err.isEmpty());
+    EXPECT_NE(RunIn(home.path(), {"frobnicate"}, RunSettingsCommand).Code, 0);
 }
