@@ -1,6 +1,9 @@
 #include "AspectOrbProvider.h"
 
 #include "core/ZentavoConsts.h"
+#include "data/SettingsINIFileLoader.h"
+#include "data/SettingsKeys.h"
+#include "data/SettingsProvider.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -52,6 +55,21 @@ void TAspectOrbProvider::SetRow(int aspectId, const QString& text, bool simple) 
     row.Text = stored;
     for (int i = 0; i < Columns; ++i)
         row.Orbs[static_cast<size_t>(i)] = ParseOrb(values[i]);
+}
+
+void TAspectOrbProvider::LoadRows(const TSettingsProvider& settings) {
+    for (int aspect = 1; aspect <= AspectCount; ++aspect) {
+        SetRow(aspect, settings.GetOrbString(aspect, true), true);
+        SetRow(aspect, settings.GetOrbString(aspect, false), false);
+    }
+}
+
+void TAspectOrbProvider::SaveRows(TSettingsINIFileLoader& store) const {
+    for (int aspect = 1; aspect <= AspectCount; ++aspect) {
+        const QString key = SettingsKey::AspectValues[static_cast<size_t>(aspect - 1)];
+        store.WriteString(SettingsSection::chkbOrbSettingsSimple, key, Row(aspect, true));
+        store.WriteString(SettingsSection::chkbOrbSettingsDetailed, key, Row(aspect, false));
+    }
 }
 
 QString TAspectOrbProvider::Row(int aspectId, bool simple) const {

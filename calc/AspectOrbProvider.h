@@ -5,6 +5,9 @@
 
 namespace velkaris {
 
+class TSettingsINIFileLoader;
+class TSettingsProvider;
+
 /// Which column of an orb row a point uses.
 enum class TOrbPointKind : char {
     Body = 'P',
@@ -35,6 +38,11 @@ public:
     /// The orb in degrees allowed for `aspectId` at a point of `kind` (for bodies, the
     /// body's own column; other bodies than the planets use the Sun's).
     double OrbFor(int aspectId, int bodyId, bool simple, TOrbPointKind kind) const;
+
+    /// Every row as the settings hold it (bad rows become default rows).
+    void LoadRows(const TSettingsProvider& settings);
+    /// Writes every row back to the two orb sections of the settings.
+    void SaveRows(TSettingsINIFileLoader& store) const;
 
     /// Copies the rows aside before a dialog edits them, and back when it is cancelled.
     void KeepCopy() { m_SavedRows = m_Rows; }

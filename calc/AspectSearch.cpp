@@ -3,7 +3,10 @@
 #include "AspectOrbProvider.h"
 #include "core/CalcResult.h"
 #include "core/SegedUtils.h"
+#include "core/Messages.h"
+#include "core/VelkarisError.h"
 #include "core/ZentavoConsts.h"
+#include "data/SettingsProvider.h"
 
 #include <cmath>
 #include <optional>
@@ -187,6 +190,46 @@ private:
 };
 
 } // namespace
+
+TAspectSearchSettings AspectSearchSettingsFrom(const TSettingsProvider& settings) {
+    TAspectSearchSettings s;
+    s.BodyIds.assign(TenPlanets.begin(), TenPlanets.end());
+    if (settings.GetShowMinorBodies())
+        s.BodyIds.insert(s.BodyIds.end(), MinorBodyIds.begin(), MinorBodyIds.end());
+    if (settings.GetShowFixedStars()) {
+        QString stars = settings.GetSelectedStarIds();
+        if (stars.endsWith(QLatin1Char(',')))
+            stars.chop(1);
+        for (const QString& entry : stars.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const int id = entry.trimmed().toInt(&ok);
+            if (!ok)
+                throw EVelkarisError(GetMessageText(u"uZentavoCalculator_BadStarId") +
+                                     QLatin1Char(' ') + entry);
+            s.BodyIds.push_back(id);
+        }
+    }
+    for (int node : {BodyId::MeanNode, BodyId::MeanSouthNode, BodyId::TrueNode,
+                     BodyId::TrueSouthNode})
+        s.BodyIds.push_back(node);
+    s.Simple = !settings.GetUseDetailedOrbs();
+    s.FixedStarOrb = settings.GetFixedStarOrbDeg();
+    const TIntSet enabled = settings.GetLookedForAspectSet();
+    const TIntSet stars = settings.GetFixedStarAspectSet();
+    for (int aspect = 1; aspect <= AspectCount; ++aspect) {
+        s.EnabledAspects.set(static_cast<size_t>(aspect), enabled.Contains(aspect));
+        s.StarAspects.set(static_cast<size_t>(aspect), stars.Contains(aspect));
+    }
+    for (const QString& id : settings.GetAspectedBodyIds().split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        s.AspectedBodies.insert(id.toInt());
+    const TIntSet axes = settings.GetAspectedAxisSet();
+    for (int axis : {AxisId::Ascendant, AxisId::MediumCoeli})
+        s.AspectedAxes.set(static_cast<size_t>(axis), axes.Contains(axis));
+    const TIntSet houses = settings.GetAspectedHouseSet();
+    for (int house = 1; house <= HouseCount; ++house)
+        s.AspectedHouses.set(static_cast<size_t>(house), houses.Contains(house));
+    return s;
+}
 
 void FindAspects(TCalcResult& result, const TAspectOrbProvider& orbs,
                  const TAspectSearchSettings& settings) {

@@ -8,6 +8,7 @@ namespace velkaris {
 
 class TAspectOrbProvider;
 class TCalcResult;
+class TSettingsProvider;
 
 /// What the aspect search is told by the settings.
 struct TAspectSearchSettings {
@@ -26,6 +27,11 @@ struct TAspectSearchSettings {
     std::bitset<9> AspectedAxes;
     std::bitset<13> AspectedHouses;
 };
+
+/// The search settings the settings give: the ten planets, then the minor bodies and the
+/// selected fixed stars when they are shown, then the nodes. Throws EVelkarisError when
+/// the fixed-star selection holds an entry that is not a number.
+TAspectSearchSettings AspectSearchSettingsFrom(const TSettingsProvider& settings);
 
 /// Finds every aspect between the listed bodies, and between them and the axis points
 /// and the cusps 2-9, 11 and 12, with the orbs of `orbs`; marks which bodies take part

@@ -1,5 +1,7 @@
 #include "SWECalculator.h"
 
+#include "AspectSearch.h"
+#include "ChartAnalysis.h"
 #include "core/CalcResult.h"
 #include "core/FixedStarLookup.h"
 #include "core/Messages.h"
@@ -234,6 +236,32 @@ void TSWECalculator::PostProcess() {
     if (!Result)
         return;
     PlaceBodiesInHouses();
+    FindAspects();
+    FindSelfMarkers();
+    BuildLifeStrategy();
+    FindHouseLords();
+}
+
+void TSWECalculator::FindAspects() {
+    if (!Result || !Settings)
+        return;
+    velkaris::FindAspects(*Result, OrbProvider ? *OrbProvider : m_DefaultOrbs,
+                          AspectSearchSettingsFrom(*Settings));
+}
+
+void TSWECalculator::FindSelfMarkers() {
+    if (Result)
+        velkaris::FindSelfMarkers(*Result);
+}
+
+void TSWECalculator::BuildLifeStrategy() {
+    if (Result)
+        velkaris::BuildLifeStrategy(*Result);
+}
+
+void TSWECalculator::FindHouseLords() {
+    if (Result)
+        velkaris::FindHouseLords(*Result);
 }
 
 void TSWECalculator::PlaceBodiesInHouses() {

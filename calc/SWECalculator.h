@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AspectOrbProvider.h"
 #include "BaseCalculator.h"
 
 namespace velkaris {
@@ -19,8 +20,15 @@ public:
     /// EVelkarisError when the record's date or zone cannot give a moment.
     void Calculate(const TSzuletesiKepletInfo* birth);
 
-    /// The steps after the positions: house placement and closed signs.
+    /// The steps after the positions, in this order: house placement and closed signs,
+    /// the aspect search, the ego states, the life-strategy table, the house lords.
     void PostProcess();
+
+    /// The aspect search of `PostProcess` with the orb table and the settings.
+    void FindAspects();
+    void FindSelfMarkers();
+    void BuildLifeStrategy();
+    void FindHouseLords();
 
     /// Julian day (UT) of the chart moment, from hour and minute of `LocalToUT`.
     double JulianDayUT() const;
@@ -52,6 +60,8 @@ protected:
 
 private:
     const TFixedStarLookup* m_FixedStars = nullptr;
+    /// The default orbs, for a calculator created without an orb table.
+    TAspectOrbProvider m_DefaultOrbs;
 
     double ZoneOffsetHours(const TSzuletesiKepletInfo& birth, const TLocalToUTOverrides& o,
                            const TDateTime& local) const;

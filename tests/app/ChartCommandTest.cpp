@@ -69,6 +69,34 @@ TEST(ChartCommand, JsonHasTheDocumentedKeys) {
     EXPECT_EQ(sun.value("closed_sign").toInt(), -1);
     for (const auto& b : bodies)
         EXPECT_NE(b.toObject().value("id").toInt(), 146199);
+
+    // The analysis: Saturn trine the Sun, the Sun and the Moon as ego states, the
+    // life-strategy table with its total, the house lords.
+    bool sunTrineSaturn = false;
+    for (const auto& a : o.value("aspects").toArray()) {
+        const QJsonObject x = a.toObject();
+        sunTrineSaturn |= x["id1"].toInt() == 0 && x["kind1"].toInt() == 1 &&
+                          x["id2"].toInt() == 6 && x["kind2"].toInt() == 1 &&
+                          x["aspect"].toInt() == 6 && x["exactness"].toInt() == 4 &&
+                          x["orb"].toDouble() == 5 && x["deviation"].toDouble() < 0.03;
+    }
+    EXPECT_TRUE(sunTrineSaturn);
+    const QJsonArray markers = o.value("self_markers").toArray();
+    ASSERT_GE(markers.size(), 3);
+    EXPECT_EQ(markers[0].toObject()["kind"].toString(), QStringLiteral("body"));
+    EXPECT_EQ(markers[0].toObject()["id"].toInt(), 0);
+    EXPECT_EQ(markers[2].toObject()["kind"].toString(), QStringLiteral("cusp"));
+    const QJsonArray strategy = o.value("life_strategy").toArray();
+    ASSERT_EQ(strategy.size(), 4);
+    ASSERT_EQ(strategy[3].toArray().size(), 5);
+    EXPECT_EQ(strategy[3].toArray()[4].toInt(), 28);
+    EXPECT_EQ(o.value("emphasized_signs").toArray(), QJsonArray{1});
+    EXPECT_EQ(o.value("untrodden_signs").toArray(), QJsonArray{8});
+    EXPECT_TRUE(sun.value("self_marker").toBool());
+    EXPECT_EQ(sun.value("lordships").toArray(), QJsonArray{5});
+    EXPECT_EQ(bodies.at(4).toObject().value("closed_lordships").toArray(), QJsonArray{12});
+    for (const char* key : {"feral", "isolated", "shown_aspect"})
+        EXPECT_TRUE(sun.value(key).isBool()) << key;
 }
 
 TEST(ChartCommand, TextNamesTheBodiesInHungarian) {
