@@ -503,31 +503,31 @@ TIntSet TSettingsProvider::GetNodeBodySet() const {
     return set;
 }
 
-TIntSet TSettingsProvider::GetShownSignSet() const {
+namespace {
+
+/// The numbers first ... last for which `read` answers true, in order.
+template <class TRead>
+TIntSet NumbersWhere(int first, int last, TRead read) {
     TIntSet set;
-    for (int sign = 0; sign < SignCount; ++sign) {
-        if (GetShowSign(sign))
-            set.Add(sign);
+    for (int n = first; n <= last; ++n) {
+        if (read(n))
+            set.Add(n);
     }
     return set;
+}
+
+} // namespace
+
+TIntSet TSettingsProvider::GetShownSignSet() const {
+    return NumbersWhere(0, SignCount - 1, [this](int sign) { return GetShowSign(sign); });
 }
 
 TIntSet TSettingsProvider::GetShownHouseNumberSet() const {
-    TIntSet set;
-    for (int house = 1; house <= HouseCount; ++house) {
-        if (GetShowHouseNumber(house))
-            set.Add(house);
-    }
-    return set;
+    return NumbersWhere(1, HouseCount, [this](int house) { return GetShowHouseNumber(house); });
 }
 
 TIntSet TSettingsProvider::GetShownCuspSet() const {
-    TIntSet set;
-    for (int house = 1; house <= HouseCount; ++house) {
-        if (GetShowCuspLine(house))
-            set.Add(house);
-    }
-    return set;
+    return NumbersWhere(1, HouseCount, [this](int house) { return GetShowCuspLine(house); });
 }
 
 TIntSet TSettingsProvider::GetAspectedAxisSet() const {
@@ -540,39 +540,20 @@ TIntSet TSettingsProvider::GetAspectedAxisSet() const {
 }
 
 TIntSet TSettingsProvider::GetAspectedHouseSet() const {
-    TIntSet set;
-    for (int house = 1; house <= HouseCount; ++house) {
-        if (GetAspectedHouse(house))
-            set.Add(house);
-    }
-    return set;
+    return NumbersWhere(1, HouseCount, [this](int house) { return GetAspectedHouse(house); });
 }
 
 TIntSet TSettingsProvider::GetLookedForAspectSet() const {
-    TIntSet set;
-    for (int aspect = 1; aspect <= AspectCount; ++aspect) {
-        if (GetLookForAspect(aspect))
-            set.Add(aspect);
-    }
-    return set;
+    return NumbersWhere(1, AspectCount, [this](int aspect) { return GetLookForAspect(aspect); });
 }
 
 TIntSet TSettingsProvider::GetAspectGlyphSet() const {
-    TIntSet set;
-    for (int aspect = 1; aspect <= AspectCount; ++aspect) {
-        if (GetShowAspectGlyph(aspect))
-            set.Add(aspect);
-    }
-    return set;
+    return NumbersWhere(1, AspectCount, [this](int aspect) { return GetShowAspectGlyph(aspect); });
 }
 
 TIntSet TSettingsProvider::GetFixedStarAspectSet() const {
-    TIntSet set;
-    for (int aspect = 1; aspect <= AspectCount; ++aspect) {
-        if (GetLookForFixedStarAspect(aspect))
-            set.Add(aspect);
-    }
-    return set;
+    return NumbersWhere(1, AspectCount,
+                        [this](int aspect) { return GetLookForFixedStarAspect(aspect); });
 }
 
 } // namespace velkaris

@@ -1,19 +1,15 @@
 #include "calc/AspectSearch.h"
 
+#include "HandBuiltResult.h"
 #include "calc/AspectOrbProvider.h"
 #include "core/CalcResult.h"
 
 #include <gtest/gtest.h>
 
 using namespace velkaris;
+using namespace velkaris::test;
 
 namespace {
-
-struct TBody {
-    int Id;
-    double Longitude;
-    int House;
-};
 
 TAspectSearchSettings AllShown(std::vector<int> ids) {
     TAspectSearchSettings s;
@@ -24,8 +20,7 @@ TAspectSearchSettings AllShown(std::vector<int> ids) {
 }
 
 void Fill(TCalcResult& r, const std::vector<TBody>& bodies) {
-    for (const TBody& b : bodies)
-        r.Planets.AddOrUpdate(b.Id, b.Longitude, 1).House = b.House;
+    AddBodies(r, bodies);
 }
 
 const TAspectInfo* Find(const TCalcResult& r, int id1, int id2, int aspect) {

@@ -1,19 +1,15 @@
 #include "calc/ChartAnalysis.h"
 
+#include "HandBuiltResult.h"
 #include "core/CalcResult.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
 using namespace velkaris;
+using namespace velkaris::test;
 
 namespace {
-
-struct TBody {
-    int Id;
-    double Longitude;
-    int House;
-};
 
 /// A result with the given cusps 1-12 (the Ascendant on cusp 1) and bodies.
 void Fill(TCalcResult& r, const std::vector<double>& cusps, const std::vector<TBody>& bodies) {
@@ -22,8 +18,7 @@ void Fill(TCalcResult& r, const std::vector<double>& cusps, const std::vector<TB
         r.Houses.AddOrUpdate(static_cast<int>(i) + 1, cusps[i]);
     r.Axes.AddOrUpdate(0, cusps[0]);
     r.Axes.AddOrUpdate(1, cusps[9]);
-    for (const TBody& b : bodies)
-        r.Planets.AddOrUpdate(b.Id, b.Longitude, 1).House = b.House;
+    AddBodies(r, bodies);
 }
 
 /// Equal-ish cusps starting at `asc`, each house 30 degrees.
