@@ -2,8 +2,8 @@
 
 #include "AspectOrbProvider.h"
 #include "core/CalcResult.h"
-#include "core/SegedUtils.h"
 #include "core/Messages.h"
+#include "core/SegedUtils.h"
 #include "core/VelkarisError.h"
 #include "core/ZentavoConsts.h"
 #include "data/SettingsProvider.h"
@@ -209,8 +209,8 @@ TAspectSearchSettings AspectSearchSettingsFrom(const TSettingsProvider& settings
             s.BodyIds.push_back(id);
         }
     }
-    for (int node : {BodyId::MeanNode, BodyId::MeanSouthNode, BodyId::TrueNode,
-                     BodyId::TrueSouthNode})
+    for (int node :
+         {BodyId::MeanNode, BodyId::MeanSouthNode, BodyId::TrueNode, BodyId::TrueSouthNode})
         s.BodyIds.push_back(node);
     s.Simple = !settings.GetUseDetailedOrbs();
     s.FixedStarOrb = settings.GetFixedStarOrbDeg();
@@ -220,7 +220,8 @@ TAspectSearchSettings AspectSearchSettingsFrom(const TSettingsProvider& settings
         s.EnabledAspects.set(static_cast<size_t>(aspect), enabled.Contains(aspect));
         s.StarAspects.set(static_cast<size_t>(aspect), stars.Contains(aspect));
     }
-    for (const QString& id : settings.GetAspectedBodyIds().split(QLatin1Char(';'), Qt::SkipEmptyParts))
+    for (const QString& id :
+         settings.GetAspectedBodyIds().split(QLatin1Char(';'), Qt::SkipEmptyParts))
         s.AspectedBodies.insert(id.toInt());
     const TIntSet axes = settings.GetAspectedAxisSet();
     for (int axis : {AxisId::Ascendant, AxisId::MediumCoeli})
