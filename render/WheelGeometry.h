@@ -35,6 +35,21 @@ double ScreenAngle(double longitude, int turn);
 /// The pixel at distance `r` from the centre in the direction of `longitude`.
 TCanvasPoint WheelPoint(int centerX, int centerY, double r, double longitude, int turn);
 
+/// Where two segments meet. State 0: parallel; 1: a segment is a single point; 2: the
+/// point lies on both segments (ends included); 3: on the lines but outside a segment;
+/// 4: a coordinate of the point is negative.
+struct TSegmentIntersection {
+    int State = 1;
+    TCanvasPoint Point;
+};
+TSegmentIntersection SegmentIntersection(TCanvasPoint a1, TCanvasPoint a2, TCanvasPoint b1,
+                                         TCanvasPoint b2);
+
+/// Which side of `box` faces `target`: 1 right, 2 bottom, 3 left, 4 top, found by the
+/// four triangles from the box's centre through its corners out to 1000 pixels left and
+/// right; 0 for a target beyond them.
+int FacingEdge(const TCanvasRect& box, TCanvasPoint target);
+
 } // namespace WheelGeometry
 
 } // namespace velkaris

@@ -49,9 +49,11 @@ TEST(WheelGeometry, RingsAndCirclesOfARadius) {
     EXPECT_EQ(PlanetRingOffset(600, 1, false, 60, 1.4), 190); // 170 x 1.12
     EXPECT_DOUBLE_EQ(DampedFontScale(1.5), 1.15);
     EXPECT_DOUBLE_EQ(DampedFontScale(2.0), 2.0);
+    EXPECT_DOUBLE_EQ(DampedFontScale(0.8), 0.24);
     struct {
         int diameter, size;
-    } fonts[] = {{450, 12}, {1000, 22}, {100, 6}, {504, 12}, {505, 13}};
+    } fonts[] = {{450, 12}, {1000, 22}, {100, 6},  {504, 12},
+                 {505, 13}, {200, 8},   {780, 18}, {480, 12}};
     for (const auto& f : fonts)
         EXPECT_EQ(BaseFontSize(f.diameter), f.size) << f.diameter;
 }
@@ -60,6 +62,8 @@ TEST(WheelGeometry, TheAscendantLiesLeftAndLongitudesGrowCounterClockwise) {
     EXPECT_EQ(WheelTurn(10.4), 10);
     EXPECT_EQ(WheelTurn(10.5), 10); // ties to even
     EXPECT_EQ(WheelTurn(11.5), 12);
+    EXPECT_EQ(WheelTurn(123.5), 124);
+    EXPECT_EQ(WheelTurn(122.5), 122);
     struct {
         double longitude;
         TCanvasPoint point;
@@ -104,4 +108,38 @@ TEST(RectInformations, PageAndHalfSizeLayouts) {
 
     TRectInformations empty;
     EXPECT_LE(empty.Diameter(), 0); // no window yet: nothing to draw, no crash
+}
+
+TEST(WheelGeometry, SegmentIntersections) {
+    struct {
+        const char* what;
+        TCanvasPoint a1, a2, b1, b2;
+        int state;
+        TCanvasPoint point;
+    } cases[] = {
+        {"crossing", {0, 0}, {10, 10}, {0, 10}, {10, 0}, 2, {5, 5}},
+        {"meeting at an end", {0, 0}, {10, 10}, {10, 10}, {20, 0}, 2, {10, 10}},
+        {"vertical and horizontal", {5, 0}, {5, 10}, {0, 5}, {10, 5}, 2, {5, 5}},
+        {"lines meet beyond the segments", {0, 0}, {1, 1}, {10, 0}, {9, 1}, 3, {5, 5}},
+        {"meeting at negative coordinates", {0, 0}, {1, 1}, {0, -10}, {-1, -9}, 4, {-5, -5}},
+    };
+    for (const auto& c : cases) {
+        const TSegmentIntersection i = SegmentIntersection(c.a1, c.a2, c.b1, c.b2);
+        EXPECT_EQ(i.State, c.state) << c.what;
+        EXPECT_EQ(i.Point, c.point) << c.what;
+    }
+    EXPECT_EQ(SegmentIntersection({0, 0}, {10, 0}, {0, 5}, {10, 5}).State, 0);
+    EXPECT_EQ(SegmentIntersection({0, 5}, {0, 9}, {3, 0}, {3, 8}).State, 0); // both vertical
+    EXPECT_EQ(SegmentIntersection({3, 3}, {3, 3}, {0, 0}, {9, 9}).State, 1);
+}
+
+TEST(WheelGeometry, FacingEdgeOfABox) {
+    const TCanvasRect box{0, 0, 100, 50};
+    struct {
+        TCanvasPoint target;
+        int edge;
+    } cases[] = {{{200, 25}, 1},  {{50, 200}, 2}, {{-100, 25}, 3}, {{50, -100}, 4},
+                 {{400, 100}, 1}, {{-30, 90}, 2}, {{5000, 25}, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FacingEdge(box, c.target), c.edge) << c.target.X << "," << c.target.Y;
 }
