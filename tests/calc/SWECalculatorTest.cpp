@@ -1,4 +1,5 @@
 #include "CalcFixture.h"
+#include "common/TestSupport.h"
 #include "core/FixedStarLookup.h"
 #include "core/VelkarisError.h"
 #include "core/ZentavoConsts.h"
@@ -14,10 +15,6 @@ namespace {
 
 const TPlace Budapest{47, 30, false, 19, 3, false};
 const TPlace NewYork{40, 43, false, 74, 0, true};
-
-TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-    return *TDateTime::FromParts(y, mo, d, h, mi, s);
-}
 
 class TFakeZones : public TZoneProvider {
 public:

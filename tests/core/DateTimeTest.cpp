@@ -1,16 +1,13 @@
 #include "core/DateTime.h"
 
+#include "common/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 using namespace velkaris;
+using namespace velkaris::test;
 
-namespace {
-
-TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-    return *TDateTime::FromParts(y, mo, d, h, mi, s);
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(DateTime, DefaultIsZeroAndPartsRoundTrip) {
     EXPECT_TRUE(TDateTime().IsZero());

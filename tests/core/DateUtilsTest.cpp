@@ -1,19 +1,15 @@
 #include "core/DateUtils.h"
 
+#include "common/TestSupport.h"
 #include "core/Messages.h"
 #include "core/VelkarisError.h"
 
 #include <gtest/gtest.h>
 
 using namespace velkaris;
+using namespace velkaris::test;
 
-namespace {
-
-TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-    return *TDateTime::FromParts(y, mo, d, h, mi, s);
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(DateUtils, EncodeSignedDateTimeKeepsSignedYears) {
     const TDateTime t = EncodeSignedDateTime(-44, 3, 15, 10, 20, 30);

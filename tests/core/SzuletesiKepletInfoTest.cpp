@@ -1,5 +1,6 @@
 #include "core/SzuletesiKepletInfo.h"
 
+#include "common/TestSupport.h"
 #include "core/UserNotifier.h"
 #include "core/VelkarisError.h"
 
@@ -10,20 +11,9 @@
 #include <gtest/gtest.h>
 
 using namespace velkaris;
+using namespace velkaris::test;
 
-namespace {
-
-TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-    return *TDateTime::FromParts(y, mo, d, h, mi, s);
-}
-
-class TRecordingNotifier : public TUserNotifier {
-public:
-    void ShowMessage(TMessageKind, const QString& text) override { Messages << text; }
-    QStringList Messages;
-};
-
-} // namespace
+namespace {} // namespace
 
 TEST(SzuletesiKepletInfo, EmptyRecord) {
     TSzuletesiKepletInfo r;
@@ -164,7 +154,7 @@ TEST(SzuletesiKepletInfo, FileNameBindsTheNotesFile) {
     r.SetFileName(QStringLiteral("C:\\charts\\hors\\Old.chart.szk"));
     EXPECT_EQ(r.NotesDocument().FileName(),
               home.filePath(QStringLiteral("hors/docs/Old.chart.mgj")));
-    EXPECT_TRUE(notifier.Messages.isEmpty());
+    EXPECT_TRUE(notifier.Texts.isEmpty());
 }
 
 TEST(SzuletesiKepletInfo, NotesFolderThatCannotBeMadeIsReported) {
@@ -180,8 +170,8 @@ TEST(SzuletesiKepletInfo, NotesFolderThatCannotBeMadeIsReported) {
     r.SetFileName(QStringLiteral("/elsewhere/x.szk"));
     EXPECT_EQ(r.FileName(), QStringLiteral("/elsewhere/x.szk"));
     EXPECT_TRUE(r.NotesDocument().FileName().isEmpty());
-    ASSERT_EQ(notifier.Messages.size(), 1);
-    EXPECT_EQ(notifier.Messages.first(), QStringLiteral("Nem sikerült a Jegyzet fájl mentése!"));
+    ASSERT_EQ(notifier.Texts.size(), 1);
+    EXPECT_EQ(notifier.Texts.first(), QStringLiteral("Nem sikerült a Jegyzet fájl mentése!"));
 }
 
 TEST(SzuletesiKepletInfo, CopyCarriesEveryFieldAndSharesTheNotesFile) {

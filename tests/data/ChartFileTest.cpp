@@ -1,3 +1,4 @@
+#include "common/TestSupport.h"
 #include "core/TextFiles.h"
 #include "core/UserNotifier.h"
 #include "core/VelkarisError.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace velkaris;
+using namespace velkaris::test;
 
 namespace {
 
@@ -19,20 +21,6 @@ using TRecord = TSzuletesiKepletInfo;
 
 const QString LoadError = QStringLiteral("Hiba a Születési képlet megnyitásakor!");
 const QString NotSaved = QStringLiteral("Nem sikerült a Születési képlet fájl mentése!");
-
-class TRecordingNotifier : public TUserNotifier {
-public:
-    void ShowMessage(TMessageKind kind, const QString& text) override {
-        Kinds << kind;
-        Texts << text;
-    }
-    QList<TMessageKind> Kinds;
-    QStringList Texts;
-};
-
-TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-    return *TDateTime::FromParts(y, mo, d, h, mi, s);
-}
 
 /// Lines given with "\n" as the Windows program stores them: UTF-16LE, CR LF.
 QByteArray WindowsBytes(const char* utf8Lines) {

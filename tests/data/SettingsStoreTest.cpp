@@ -1,3 +1,4 @@
+#include "common/TestSupport.h"
 #include "core/IniDocument.h"
 #include "core/Messages.h"
 #include "core/UserNotifier.h"
@@ -21,6 +22,7 @@
 #include <vector>
 
 using namespace velkaris;
+using namespace velkaris::test;
 
 namespace {
 
@@ -28,16 +30,6 @@ namespace S = SettingsSection;
 namespace K = SettingsKey;
 
 const QString SaveError = QStringLiteral("Nem sikerült a Beállítások fájl mentése!");
-
-class TRecordingNotifier : public TUserNotifier {
-public:
-    void ShowMessage(TMessageKind kind, const QString& text) override {
-        Kinds << kind;
-        Texts << text;
-    }
-    QList<TMessageKind> Kinds;
-    QStringList Texts;
-};
 
 QString L1(const char* text) {
     return QString::fromLatin1(text);
