@@ -1,10 +1,13 @@
 #include "ChartCommand.h"
+#include "RenderCommand.h"
 #include "core/LangManager.h"
 #include "data/ProgramFolders.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 using namespace velkaris;
 
@@ -22,13 +25,43 @@ const char* const Usage =
     "  chart FILE.szk [--house P] [--zodiac T|S] [--json]\n"
     "        Calculates a chart with the home folder's settings and prints bodies,\n"
     "        house cusps and axes.\n"
+    "  render FILE.szk -o OUT.png [--size 800x800] [--house P] [--zodiac T|S] [--timing]\n"
+    "        Draws the chart's wheel as the chart window shows it into a PNG picture\n"
+    "        (white background); --timing prints the drawing steps' times.\n"
     "  settings restore-defaults\n"
     "        Writes the default settings to <home>/data/settings.ini.\n";
 
 } // namespace
 
+namespace {
+
+/// True when the command needs fonts and so a GUI application: the first argument that
+/// is neither an option of the tool nor its value is "render".
+bool NeedsGui(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--home" || arg == "--lang") {
+            ++i;
+            continue;
+        }
+        return arg == "render";
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
+    if (!NeedsGui(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    // Pictures are drawn into images, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const auto app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velkaris"));
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -69,6 +102,8 @@ int main(int argc, char* argv[]) {
     const QString command = args.takeFirst();
     if (command == QLatin1String("chart"))
         return RunChartCommand(args, folders, out, err);
+    if (command == QLatin1String("render"))
+        return RunRenderCommand(args, folders, out, err);
     if (command == QLatin1String("settings"))
         return RunSettingsCommand(args, folders, out, err);
     err << "velkaris-cli: unknown command \"" << command << "\"\n" << Usage;

@@ -1,0 +1,119 @@
+#include "RenderCommand.h"
+
+#include "ChartOptions.h"
+#include "ChartSource.h"
+#include "CliSettings.h"
+#include "calc/AspectOrbProvider.h"
+#include "data/ProgramFolders.h"
+#include "render/ChartFonts.h"
+#include "render/DrawController.h"
+#include "render/ElementCompositor.h"
+#include "render/ImageCanvas.h"
+
+#include <QImageWriter>
+#include <QRegularExpression>
+
+namespace velkaris {
+
+namespace {
+
+struct TRenderOptions {
+    QString Output;
+    int Width = 800;
+    int Height = 800;
+    bool Timing = false;
+    QStringList ChartArgs;
+};
+
+std::variant<TRenderOptions, QString> ParseRenderOptions(const QStringList& args) {
+    TRenderOptions options;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg == QLatin1String("-o") || arg == QLatin1String("--size")) {
+            if (i + 1 >= args.size())
+                return arg + QStringLiteral(" needs a value");
+            const QString value = args.at(++i);
+            if (arg == QLatin1String("-o")) {
+                options.Output = value;
+                continue;
+            }
+            static const QRegularExpression size(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+            const auto match = size.match(value);
+            if (!match.hasMatch())
+                return QStringLiteral("--size wants WIDTHxHEIGHT in pixels, e.g. 800x800");
+            options.Width = match.captured(1).toInt();
+            options.Height = match.captured(2).toInt();
+            if (options.Width < 100 || options.Height < 100 ||
+                options.Width > TImageCanvas::MaxSide || options.Height > TImageCanvas::MaxSide)
+                return QStringLiteral("--size wants each side between 100 and %1 pixels")
+                    .arg(TImageCanvas::MaxSide);
+        } else if (arg == QLatin1String("--timing")) {
+            options.Timing = true;
+        } else if (arg == QLatin1String("--json")) {
+            return QStringLiteral("--json is an option of chart, not of render");
+        } else {
+            options.ChartArgs << arg;
+        }
+    }
+    if (options.Output.isEmpty())
+        return QStringLiteral("-o OUT.png is missing");
+    return options;
+}
+
+} // namespace
+
+int RunRenderCommand(const QStringList& args, const TProgramFolders& folders, QTextStream& out,
+                     QTextStream& err) {
+    const auto parsedRender = ParseRenderOptions(args);
+    if (const auto* error = std::get_if<QString>(&parsedRender)) {
+        err << "velkaris-cli render: " << *error << "\n";
+        return 2;
+    }
+    const TRenderOptions& options = std::get<TRenderOptions>(parsedRender);
+    const auto parsedChart = ParseChartOptions(options.ChartArgs);
+    if (const auto* error = std::get_if<QString>(&parsedChart)) {
+        err << "velkaris-cli render: " << *error << "\n";
+        return 2;
+    }
+    const TChartOptions& chartOptions = std::get<TChartOptions>(parsedChart);
+
+    if (const auto failed = RegisterChartFonts(SymbolFontFile(folders.Shipped()))) {
+        err << "velkaris-cli render: " << *failed << "\n";
+        return 1;
+    }
+    TCliSettings settings(folders);
+    settings.Override(chartOptions.HouseSystem, chartOptions.Zodiac);
+    const auto calculated = CalculateChart(chartOptions, folders, settings);
+    if (const auto* error = std::get_if<QString>(&calculated)) {
+        err << "velkaris-cli render: " << *error << "\n";
+        return 1;
+    }
+    const TCalculatedChart& chart = *std::get<std::unique_ptr<TCalculatedChart>>(calculated);
+
+    TImageCanvas canvas(options.Width, options.Height);
+    if (canvas.IsNull()) {
+        err << "velkaris-cli render: a picture of " << options.Width << " x " << options.Height
+            << " pixels cannot be made\n";
+        return 1;
+    }
+    TAspectOrbProvider orbs;
+    orbs.LoadRows(settings.Provider());
+    TNatalChartDrawer drawer(canvas, -1, -1, false, settings.Provider(), &orbs);
+    if (options.Timing)
+        drawer.TimingLog = [&err](const QString& line) { err << line << "\n"; };
+    drawer.AddChart(&chart.Result, true);
+    QImage picture = canvas.Image().copy();
+    PaintElementsOver(picture, drawer);
+
+    QImageWriter writer(options.Output, "png");
+    if (!writer.write(picture)) {
+        err << "velkaris-cli render: " << options.Output
+            << " cannot be written: " << writer.errorString() << "\n";
+        return 1;
+    }
+    out << options.Output << "\n";
+    out.flush();
+    return 0;
+}
+
+} // namespace velkaris
