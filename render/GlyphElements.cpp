@@ -261,8 +261,13 @@ void DrawMarkerPointer(TChartCanvas& surface, const TCanvasRect& rect, TCanvasCo
     const TCanvasRect edges{box.Left, box.Top, box.Left + box.Width - 1, box.Top + box.Height - 1};
     const TCanvasPoint centre{(edges.Left + edges.Right) / 2, (edges.Top + edges.Bottom) / 2};
     const int side = WheelGeometry::FacingEdge(edges, target);
+    // Where the line from the centre to the target meets an edge; none when the target
+    // is the centre pixel or the line runs along the edge.
+    bool crossed = true;
     auto crossing = [&](TCanvasPoint from, TCanvasPoint to) {
-        return WheelGeometry::SegmentIntersection(centre, target, from, to).Point;
+        const auto meeting = WheelGeometry::SegmentIntersection(centre, target, from, to);
+        crossed = meeting.State >= 2;
+        return meeting.Point;
     };
     TCanvasPoint apex;
     switch (side) {
@@ -279,9 +284,11 @@ void DrawMarkerPointer(TChartCanvas& surface, const TCanvasRect& rect, TCanvasCo
         apex = {crossing({edges.Left, edges.Top}, {edges.Right, edges.Top}).X, edges.Top};
         break;
     default:
-        apex = FallbackApex(edges, target);
+        crossed = false;
         break;
     }
+    if (!crossed)
+        apex = FallbackApex(edges, target);
     const TCanvasPoint origin = onPage ? TCanvasPoint{0, 0} : TCanvasPoint{box.Left, box.Top};
     const double tx = apex.X - origin.X;
     const double ty = apex.Y - origin.Y;

@@ -144,6 +144,9 @@ int FacingEdge(const TCanvasRect& box, TCanvasPoint target) {
     const TPointD r{a.X - 1000, q.Y};
     const TPointD s{a.X - 1000, p.Y};
     const TPointD t{static_cast<double>(target.X), static_cast<double>(target.Y)};
+    // The centre itself faces no side, although it is a corner of all four triangles.
+    if (t.X == a.X && t.Y == a.Y)
+        return 0;
     if (InTriangle(a, p, q, t))
         return 1;
     if (InTriangle(a, q, r, t))

@@ -47,7 +47,7 @@ TSegmentIntersection SegmentIntersection(TCanvasPoint a1, TCanvasPoint a2, TCanv
 
 /// Which side of `box` faces `target`: 1 right, 2 bottom, 3 left, 4 top, found by the
 /// four triangles from the box's centre through its corners out to 1000 pixels left and
-/// right; 0 for a target beyond them.
+/// right; 0 for a target beyond them or at the box's centre.
 int FacingEdge(const TCanvasRect& box, TCanvasPoint target);
 
 } // namespace WheelGeometry

@@ -139,7 +139,7 @@ TEST(WheelGeometry, FacingEdgeOfABox) {
         TCanvasPoint target;
         int edge;
     } cases[] = {{{200, 25}, 1},  {{50, 200}, 2}, {{-100, 25}, 3}, {{50, -100}, 4},
-                 {{400, 100}, 1}, {{-30, 90}, 2}, {{5000, 25}, 0}};
+                 {{400, 100}, 1}, {{-30, 90}, 2}, {{5000, 25}, 0}, {{50, 25}, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(FacingEdge(box, c.target), c.edge) << c.target.X << "," << c.target.Y;
 }
