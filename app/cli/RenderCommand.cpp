@@ -6,8 +6,7 @@
 #include "calc/AspectOrbProvider.h"
 #include "data/ProgramFolders.h"
 #include "render/ChartFonts.h"
-#include "render/DrawController.h"
-#include "render/ElementCompositor.h"
+#include "render/ChartPicture.h"
 #include "render/ImageCanvas.h"
 
 #include <QImageWriter>
@@ -90,20 +89,20 @@ int RunRenderCommand(const QStringList& args, const TProgramFolders& folders, QT
     }
     const TCalculatedChart& chart = *std::get<std::unique_ptr<TCalculatedChart>>(calculated);
 
-    TImageCanvas canvas(options.Width, options.Height);
-    if (canvas.IsNull()) {
+    TAspectOrbProvider orbs;
+    orbs.LoadRows(settings.Provider());
+    TChartPictureRequest request;
+    request.Charts = {&chart.Result};
+    request.Width = options.Width;
+    request.Height = options.Height;
+    if (options.Timing)
+        request.TimingLog = [&err](const QString& line) { err << line << "\n"; };
+    const QImage picture = DrawChartPicture(request, settings.Provider(), &orbs);
+    if (picture.isNull()) {
         err << "velkaris-cli render: a picture of " << options.Width << " x " << options.Height
             << " pixels cannot be made\n";
         return 1;
     }
-    TAspectOrbProvider orbs;
-    orbs.LoadRows(settings.Provider());
-    TNatalChartDrawer drawer(canvas, -1, -1, false, settings.Provider(), &orbs);
-    if (options.Timing)
-        drawer.TimingLog = [&err](const QString& line) { err << line << "\n"; };
-    drawer.AddChart(&chart.Result, true);
-    QImage picture = canvas.Image().copy();
-    PaintElementsOver(picture, drawer);
 
     QImageWriter writer(options.Output, "png");
     if (!writer.write(picture)) {
