@@ -49,9 +49,19 @@ bool NeedsGui(int argc, char* argv[]) {
     return false;
 }
 
+/// Passes Qt's messages on to standard error, except the note that a GUI application
+/// without a session has no runtime folder: the tool only draws into images, so the
+/// note says nothing to its user.
+void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
     if (!NeedsGui(argc, argv))
         return std::make_unique<QCoreApplication>(argc, argv);
+    qInstallMessageHandler(FilterQtMessages);
     // Pictures are drawn into images, so no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
