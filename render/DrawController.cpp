@@ -324,16 +324,7 @@ void TDrawControllerBase::DrawGradient(const TCanvasRect& rect) {
     Canvas.SetPenStyle(pen.Style);
 }
 
-// Steps drawn by the bodies' and the aspects' code.
-
-void TDrawControllerBase::DrawAspects(int, const TAspectInfoList&, const THouseList&,
-                                      const TAxisList&, const TPlanetList&, double) {}
-
-void TDrawControllerBase::DrawPlanets(int, const TPlanetList&, const TAxisList&, bool,
-                                      const THouseList&, const TAspectInfoList&,
-                                      const TSelfMarkerList&, double) {}
-
-void TDrawControllerBase::DrawSelfMarkers(int, const TSelfMarkerList&, double) {}
+// What a derived controller adds.
 
 void TDrawControllerBase::DrawAdditions(TChartCanvas&, int, int, int) {}
 

@@ -11,8 +11,12 @@
 
 namespace velkaris {
 
+class TAspectInfo;
 class TAspectInfoList;
 class TAspectOrbProvider;
+class TFixedStarLookup;
+class TLibraryPlanetNames;
+class TPlanet;
 class TAxisList;
 class TCalcResult;
 class TChartCanvas;
@@ -84,6 +88,14 @@ public:
     bool Gradient = false;
     /// The program was started with "DEBUG": every drawing step logs its time here.
     TTimingLog TimingLog;
+    /// Names of the fixed stars and of the library's numbered bodies, for the texts of
+    /// their glyphs; borrowed, none by default.
+    const TFixedStarLookup* FixedStars = nullptr;
+    const TLibraryPlanetNames* LibraryNames = nullptr;
+
+    /// What `DrawPlanetsInfo` draws: leader lines, degree labels, house lords, status
+    /// letters.
+    enum TInfoOption { InfoLeaderLines = 1, InfoDegrees = 2, InfoHouseLords = 4, InfoStatus = 8 };
 
     /// Appends `result` (unless already there) and redraws when asked.
     void AddChart(const TCalcResult* result, bool redraw, int extra = 0);
@@ -97,6 +109,12 @@ public:
     void FillBackground();
     /// Brings the elements' hint texts up to date.
     virtual void RefreshElementHints() {}
+    /// Pushes overlapping body glyphs apart along the ring, at most 250 counted steps.
+    void RearrangePlanets(const THouseList& houses, double ascendant);
+    /// Leader lines and labels of chart `chartIndex`'s body glyphs (`options` of
+    /// TInfoOption).
+    void DrawPlanetsInfo(int chartIndex, const TPlanetList& bodies, bool secondPass, int options,
+                         double ascendant);
     /// Calls `visit` for every element of the six lists, in drawing order.
     void ForEachElement(const std::function<void(const TBaseGraphicControl&)>& visit) const;
 
@@ -167,6 +185,28 @@ protected:
     };
 
 private:
+    // The bodies' glyphs and labels.
+    QString ShownBodyIds(int chartIndex, const TCalcResult& chart) const;
+    void PlaceBodies(int chartIndex, const TCalcResult& chart, const TPlanetList& bodies,
+                     bool secondPass, double ascendant);
+    void PlaceAxisPoints(int chartIndex, const TCalcResult& chart, const TAxisList& axes,
+                         bool secondPass, double ascendant);
+    void PlaceBodyGlyph(int chartIndex, int id, const TPlanet* body, double longitude,
+                        bool secondPass, const THouseList& houses, double ascendant);
+    void MoveBodyElement(TPlanetSignGraphicControl& element, double step, double ascendant) const;
+    void FindCrossedCusps(int chartIndex, const THouseList& houses);
+    void DrawLeaderLine(const TPlanetSignGraphicControl& element, double ascendant);
+    void DrawStatusLetters(const TPlanetSignGraphicControl& element, double ascendant);
+    void DrawDegreeLabel(const TPlanetSignGraphicControl& element, double ascendant);
+    void DrawHouseLords(const TPlanetSignGraphicControl& element);
+    int BodyGlyphFontSize() const;
+    /// Size of the small labels: rnd(f × (rnd(fs × 1.5) − rnd(rnd(fs × 1.5) × 3 / 5) − 1)).
+    int StatusFontSize() const;
+
+    // Aspect lines and ego-state markers.
+    bool AspectLineWanted(const TAspectInfo& aspect, const TCalcResult& chart) const;
+    double AspectEndLongitude(int chartIndex, int id, quint8 kind, const TCalcResult& chart) const;
+
     void DrawDegreeTicks(double ascendant);
     void DrawTick(double screenAngle, int a, int b);
     void DrawGradient(const TCanvasRect& rect);

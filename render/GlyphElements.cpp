@@ -73,6 +73,7 @@ void TBaseGraphicControl::ApplyFont(TChartCanvas& canvas) const {
 
 void TBaseGraphicControl::SetElementId(int id) {
     const QString face = Font.Name;
+    Font.Size = GlyphSize;
     ElementId = id;
     GlyphText = GlyphTextFor(id);
     PrepareForId();
@@ -177,7 +178,6 @@ QString TPlanetSignGraphicControl::GlyphTextFor(int id) const {
 
 void TPlanetSignGraphicControl::PrepareForId() {
     if (GlyphText.size() == 1) {
-        Font.Size = GlyphSize;
         LordsText = Body ? Body->HouseLords.ToText() : QString();
         DegreeText = Body ? FormatDegreesDotMinutes(Body->DegreesInSign()) : QString();
         return;

@@ -61,6 +61,10 @@ public:
             if (chartIndex < 0 || e->ChartIndex == chartIndex)
                 e->Visible = false;
     }
+    /// Frees the elements of chart `chartIndex`.
+    void Remove(int chartIndex) {
+        std::erase_if(m_Items, [&](const auto& e) { return e->ChartIndex == chartIndex; });
+    }
     void Clear() { m_Items.clear(); }
 
     auto begin() const { return m_Items.begin(); }

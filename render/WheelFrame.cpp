@@ -81,7 +81,6 @@ void TDrawControllerBase::DrawZodiacSigns(int chartIndex, double ascendant) {
             auto& sign = FindOrCreate(SignElements, chartIndex, s);
             MakeVisible(sign, chartIndex);
             sign.GlyphSize = Rnd(fs * 1.3);
-            sign.Font.Size = sign.GlyphSize;
             sign.SetElementId(s);
             CentreOn(sign, p);
         }
@@ -90,7 +89,6 @@ void TDrawControllerBase::DrawZodiacSigns(int chartIndex, double ascendant) {
             auto& ruler = FindOrCreate(AnalogPlanetElements, chartIndex, s);
             MakeVisible(ruler, chartIndex);
             ruler.GlyphSize = fs - 2;
-            ruler.Font.Size = ruler.GlyphSize;
             ruler.SetElementId(s);
             CentreOn(ruler, q);
         }
@@ -226,7 +224,6 @@ void TDrawControllerBase::DrawHouseNumbers(int chartIndex, const THouseList& hou
         number.ArabicNumerals = arabic;
         number.Font.Name = LabelFace();
         number.GlyphSize = fs - 6;
-        number.Font.Size = number.GlyphSize;
         number.SetElementId(n);
         CentreOn(number, p);
     }

@@ -64,6 +64,15 @@ double ScreenAngle(double longitude, int turn) {
     return 360 - (longitude - turn + 180);
 }
 
+double StepAlongRing(double longitude, double step) {
+    const double moved = longitude + step;
+    if (moved < 0)
+        return 360;
+    if (moved > 360)
+        return 0;
+    return moved;
+}
+
 TCanvasPoint WheelPoint(int centerX, int centerY, double r, double longitude, int turn) {
     const double theta = ScreenAngle(longitude, turn) * DegToRadFactor;
     return {centerX + Rnd(r * std::cos(theta)), centerY + Rnd(r * std::sin(theta))};

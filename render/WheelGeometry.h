@@ -35,6 +35,10 @@ double ScreenAngle(double longitude, int turn);
 /// The pixel at distance `r` from the centre in the direction of `longitude`.
 TCanvasPoint WheelPoint(int centerX, int centerY, double r, double longitude, int turn);
 
+/// A glyph's longitude moved by `step` degrees along the ring: a result below 0 becomes
+/// 360 and one above 360 becomes 0.
+double StepAlongRing(double longitude, double step);
+
 /// Where two segments meet. State 0: parallel; 1: a segment is a single point; 2: the
 /// point lies on both segments (ends included); 3: on the lines but outside a segment;
 /// 4: a coordinate of the point is negative.

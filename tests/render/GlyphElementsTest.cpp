@@ -39,7 +39,7 @@ TCanvasPoint ApexOnPage(const TSelfMarkerGraphicControl& marker, const TSettings
 TEST_F(GlyphElements, RenderingTwiceGivesTheSamePictureAndSize) {
     TZodiacSignGraphicControl sign;
     sign.Colour = 0x0000FF;
-    sign.GlyphSize = sign.Font.Size = 16;
+    sign.GlyphSize = 16;
     sign.SetElementId(4);
     const QImage first = PictureOf(sign);
     const int width = sign.Width;
@@ -82,7 +82,7 @@ TEST_F(GlyphElements, GlyphCharactersOfTheTables) {
 
 TEST_F(GlyphElements, LongBodyTextsUseTheLabelFaceAtTwoThirds) {
     TPlanetSignGraphicControl priapus;
-    priapus.GlyphSize = priapus.Font.Size = 18;
+    priapus.GlyphSize = 18;
     priapus.SetElementId(BodyId::OsculatingApogee);
     EXPECT_EQ(priapus.GlyphText, QStringLiteral("Pri"));
     EXPECT_EQ(priapus.GlyphSize, 12);
@@ -91,7 +91,7 @@ TEST_F(GlyphElements, LongBodyTextsUseTheLabelFaceAtTwoThirds) {
     EXPECT_EQ(priapus.Font.Name, SymbolFontName);
 
     TPlanetSignGraphicControl sun;
-    sun.GlyphSize = sun.Font.Size = 18;
+    sun.GlyphSize = 18;
     sun.SetElementId(BodyId::Sun);
     EXPECT_EQ(sun.GlyphText, QStringLiteral("a"));
     EXPECT_EQ(sun.GlyphSize, 18);
@@ -106,7 +106,7 @@ TEST_F(GlyphElements, BodyElementCarriesItsLordsAndDegrees) {
     mars.HouseLords.AddClosedLordship(5);
     TPlanetSignGraphicControl element;
     element.ElementId = BodyId::Mars;
-    element.GlyphSize = element.Font.Size = 16;
+    element.GlyphSize = 16;
     element.SetElementId(BodyId::Mars);
     const int bare = element.Height;
     element.SetBody(&mars);
@@ -165,7 +165,7 @@ TEST_F(GlyphElements, MarkerPointsAtATargetToItsRight) {
     const TWheelSettings settings;
     TSelfMarkerGraphicControl marker;
     marker.PointerMode = true;
-    marker.GlyphSize = marker.Font.Size = 12;
+    marker.GlyphSize = 12;
     marker.SetElementId(1);
     marker.SetPosition(100, 100);
     // The line from the box centre to the target crosses the right edge at the height
@@ -185,7 +185,7 @@ TEST_F(GlyphElements, MarkerAimedAtItsOwnCentreFallsBackToACorner) {
     const TWheelSettings settings;
     TSelfMarkerGraphicControl marker;
     marker.PointerMode = true;
-    marker.GlyphSize = marker.Font.Size = 12;
+    marker.GlyphSize = 12;
     marker.SetElementId(1);
     marker.SetPosition(50, 60);
     const TCanvasPoint centre{50 + (marker.Width - 1) / 2, 60 + (marker.Height - 1) / 2};
@@ -201,7 +201,7 @@ TEST_F(GlyphElements, DiscMarkerOnScreenAndOnPaper) {
     TSelfMarkerGraphicControl marker;
     marker.Colour = CanvasWhite;
     marker.Font.Colour = 0x00FF00;
-    marker.GlyphSize = marker.Font.Size = 14;
+    marker.GlyphSize = 14;
     marker.SetElementId(2);
     EXPECT_FALSE(marker.Painted);
     marker.SetTarget(0, 0);
@@ -258,7 +258,7 @@ TEST_F(GlyphElements, CompositingLeavesTheBackgroundOut) {
 
     TZodiacSignGraphicControl sign;
     sign.Colour = 0x00FF00; // the cell colour the glyph was drawn on
-    sign.GlyphSize = sign.Font.Size = 14;
+    sign.GlyphSize = 14;
     sign.SetElementId(0);
     sign.SetPosition(50, 30); // partly outside the image
     PaintElementOver(image, sign);
