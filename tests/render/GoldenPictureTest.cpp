@@ -29,14 +29,56 @@ constexpr std::array<double, 12> LondonCusps = {299.8818, 337.2122, 25.2144,  61
 /// font build), as a share of the picture.
 constexpr double Tolerance = 0.002;
 
+/// Which charts a picture shows.
+enum class TCharts {
+    /// The Budapest cusps with no bodies: the wheel's frame.
+    Frame,
+    /// The frame with the London cusps as a transit ring or shifted beside it.
+    TwoFrames,
+    /// Calculated charts with their bodies, aspects and markers.
+    Natal,
+    NatalWithTransit,
+    /// 5 February 1962, seven bodies in Aquarius.
+    Stellium,
+};
+
 struct TPictureCase {
     const char* Name;
     int Width, Height;
     std::function<void(TWheelSettings&)> Configure;
-    /// Two charts: the London chart as the second, as a transit ring or shifted.
-    bool TwoCharts = false;
+    TCharts Charts = TCharts::Frame;
     bool Overlay = true;
 };
+
+constexpr TBirthMoment Budapest1975{1975, 6, 15, 8, 30, 1, 47, 30, 19, 3};
+constexpr TBirthMoment London2024{2024, 3, 20, 4, 6, 0, 51, 30, 0, 7, true};
+constexpr TBirthMoment Budapest1962{1962, 2, 5, 8, 0, 1, 47, 30, 19, 3};
+
+std::vector<std::unique_ptr<TCalcResult>> ChartsOf(const TPictureCase& c,
+                                                   const TSettingsProvider& settings) {
+    std::vector<std::unique_ptr<TCalcResult>> charts;
+    const quint8 second = c.Overlay ? ChartKind::Transit : ChartKind::SynastryPartner;
+    switch (c.Charts) {
+    case TCharts::Frame:
+        charts.push_back(HandBuiltChart(BudapestCusps));
+        break;
+    case TCharts::TwoFrames:
+        charts.push_back(HandBuiltChart(BudapestCusps));
+        charts.push_back(HandBuiltChart(LondonCusps, second));
+        break;
+    case TCharts::Natal:
+        charts.push_back(CalculatedChart(Budapest1975, settings));
+        break;
+    case TCharts::NatalWithTransit:
+        charts.push_back(CalculatedChart(Budapest1975, settings));
+        charts.push_back(CalculatedChart(London2024, settings, second));
+        break;
+    case TCharts::Stellium:
+        charts.push_back(CalculatedChart(Budapest1962, settings));
+        break;
+    }
+    return charts;
+}
 
 int DifferingPixels(const QImage& a, const QImage& b) {
     int differing = 0;
@@ -61,13 +103,10 @@ TEST_P(GoldenPicture, MatchesItsReference) {
     TWheelSettings settings;
     if (c.Configure)
         c.Configure(settings);
-    const auto natal = HandBuiltChart(BudapestCusps);
-    const auto second =
-        HandBuiltChart(LondonCusps, c.Overlay ? ChartKind::Transit : ChartKind::SynastryPartner);
+    const auto charts = ChartsOf(c, settings);
     TChartPictureRequest request;
-    request.Charts = {natal.get()};
-    if (c.TwoCharts)
-        request.Charts.push_back(second.get());
+    for (const auto& chart : charts)
+        request.Charts.push_back(chart.get());
     request.Width = c.Width;
     request.Height = c.Height;
     request.Overlay = c.Overlay;
@@ -110,13 +149,21 @@ INSTANTIATE_TEST_SUITE_P(
                          s.SetInteger(S::Vonalvastagsagok, K::Alapvonalak, 2);
                      }},
         // A transit as the outer ring: only its ascendant and midheaven marked.
-        TPictureCase{"overlay-transit-900x700", 900, 700, {}, true, true},
+        TPictureCase{"overlay-transit-900x700", 900, 700, {}, TCharts::TwoFrames, true},
         // Two charts side by side, shifted horizontally.
         TPictureCase{"shifted-horizontal-1000x600", 1000, 600,
                      [](TWheelSettings& s) {
                          s.SetInteger(S::rgrpTobbKepletElhelyezese, K::KepletElhelyezesiMod, 1);
                      },
-                     true, false}),
+                     TCharts::TwoFrames, false},
+        // A calculated chart with every display option on.
+        TPictureCase{"natal-everything-1000x1000", 1000, 1000, SwitchEverythingOn, TCharts::Natal},
+        // The same with a transit as the outer ring.
+        TPictureCase{"overlay-everything-1000x1000", 1000, 1000, SwitchEverythingOn,
+                     TCharts::NatalWithTransit},
+        // Seven bodies within 30 degrees, with the nodes and the minor bodies.
+        TPictureCase{"stellium-everything-900x900", 900, 900, SwitchEverythingOn,
+                     TCharts::Stellium}),
     [](const auto& info) {
         std::string name = info.param.Name;
         std::replace(name.begin(), name.end(), '-', '_');

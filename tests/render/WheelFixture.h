@@ -1,6 +1,10 @@
 #pragma once
 
+#include "calc/AspectOrbProvider.h"
+#include "calc/SWECalculator.h"
+#include "calc/SWESession.h"
 #include "core/CalcResult.h"
+#include "core/SzuletesiKepletInfo.h"
 #include "core/ZentavoConsts.h"
 #include "data/SettingsINIFileLoader.h"
 #include "data/SettingsKeys.h"
@@ -70,6 +74,71 @@ inline std::array<double, 12> EqualCusps(double ascendant) {
 inline constexpr std::array<double, 12> BudapestCusps = {
     139.18244278006676, 158.9555, 184.2502, 216.85286105757543, 254.8049, 290.2258,
     319.18244278006676, 338.9555, 4.2502,   36.85286105757543,  74.8049,  110.2258};
+
+/// A birth moment and place: local time with a whole-hour zone, degrees and minutes
+/// north and east (west with `West`).
+struct TBirthMoment {
+    int Year, Month, Day, Hour, Minute, Zone;
+    int LatDeg, LatMin, LonDeg, LonMin;
+    bool West = false;
+};
+
+/// The natal chart of `moment` calculated with `settings` on the ephemeris files Debian
+/// ships, with its analysis (aspects, ego states, house lords).
+inline std::unique_ptr<TCalcResult> CalculatedChart(const TBirthMoment& m,
+                                                    const TSettingsProvider& settings,
+                                                    quint8 kind = ChartKind::Natal) {
+    qunsetenv("SE_EPHE_PATH");
+    const TSWESession session(QStringLiteral("/usr/share/libswe/ephe"));
+    TSzuletesiKepletInfo birth;
+    birth.SetLoading(true);
+    birth.SetDateParts(m.Year, m.Month, m.Day, m.Hour, m.Minute, 0);
+    birth.SetLocLatDegree(m.LatDeg);
+    birth.SetLocLatMinute(m.LatMin);
+    birth.SetLocLongDegree(m.LonDeg);
+    birth.SetLocLongMinute(m.LonMin);
+    birth.SetLocLongWest(m.West);
+    birth.SetTZCodeIsManual(true);
+    birth.SetTZoneHour(m.Zone);
+    birth.SetTZoneMinute(0);
+    birth.SetLoading(false);
+    TAspectOrbProvider orbs;
+    orbs.LoadRows(settings);
+    TSWECalculator calculator(nullptr, &orbs, &settings);
+    auto result = std::make_unique<TCalcResult>();
+    result->SetChartKind(kind);
+    calculator.SetResult(result.get());
+    calculator.Calculate(&birth);
+    return result;
+}
+
+/// Every display option of the wheel on: degrees, status letters, house lords, the rulers
+/// beside the signs, all tick bands, the nodes, Chiron and the other minor bodies, every
+/// aspect with its glyph, the axes and the ego-state markers.
+inline void SwitchEverythingOn(TWheelSettings& s) {
+    namespace S = SettingsSection;
+    namespace K = SettingsKey;
+    for (const auto& key :
+         {K::PLANETDEG, K::RETROGADE, K::STACIONER, K::FERALIS, K::HOUSELORDS, K::SELFMARKERS})
+        s.Set(S::chkbEgyebMegjelenitesek, key, true);
+    s.Set(S::chkbZodiakusJelek, K::KELL_E_ANALOG, true);
+    s.SetTicks(true, true, true);
+    for (const auto& key : {K::FELSZ_NODE, K::LESZ_NODE}) {
+        s.Set(S::chkbHoldcsomo, key, true);
+        s.Set(S::chkbFenyszogeltCsompontok, key, true);
+    }
+    s.Set(S::chkbKisBolygok, K::KELL_E_MEGJELENITES, true);
+    for (int k : {0, 1, 2, 3, 4, 5, 7}) // Chiron, Pholus, the four asteroids, Lilith
+        s.Set(S::chkbKisBolygok, K::MinorBodies[static_cast<size_t>(k)].Key, true);
+    for (int a = 0; a < 12; ++a) {
+        s.Set(S::chkbFenyszogek, K::AspectSwitches[static_cast<size_t>(a)], true);
+        s.Set(S::chkbFenyszogJelek, K::AspectSwitches[static_cast<size_t>(a)], true);
+    }
+    for (int axis = 0; axis < 8; ++axis)
+        s.Set(S::chkbTengelyek, K::Axes[static_cast<size_t>(axis)], true);
+    for (int axis = 0; axis < 4; ++axis)
+        s.Set(S::chkbFenyszogeltTengelyek, K::Axes[static_cast<size_t>(axis)], true);
+}
 
 /// The symbol font of the source tree, registered once for the test program.
 inline void UseChartFonts() {
