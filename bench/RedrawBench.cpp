@@ -24,9 +24,36 @@ using namespace velkaris;
 namespace S = SettingsSection;
 namespace K = SettingsKey;
 
-void FillBudapest(TSzuletesiKepletInfo& birth) {
+/// Every display option on: degrees, status letters, house lords, the rulers beside the
+/// signs, all tick bands, the cusp degrees, the nodes and the minor bodies, every aspect
+/// with its glyph, every axis point, the ego-state markers.
+void SwitchEverythingOn(TSettingsINIFileLoader& store) {
+    store.RestoreDefaults();
+    for (const auto& key :
+         {K::PLANETDEG, K::RETROGADE, K::STACIONER, K::FERALIS, K::HOUSELORDS, K::SELFMARKERS})
+        store.WriteBool(S::chkbEgyebMegjelenitesek, key, true);
+    store.WriteBool(S::chkbZodiakusJelek, K::KELL_E_ANALOG, true);
+    for (const auto& key :
+         {K::OUTERZODIACDEG, K::INNERZODIACDEG, K::INNERASPECTDEG, K::HOUSEDEG, K::ZODIACDEGKULON})
+        store.WriteBool(S::chkbFokjelolok, key, true);
+    for (const auto& key : {K::FELSZ_NODE, K::LESZ_NODE}) {
+        store.WriteBool(S::chkbHoldcsomo, key, true);
+        store.WriteBool(S::chkbFenyszogeltCsompontok, key, true);
+    }
+    store.WriteBool(S::chkbKisBolygok, K::KELL_E_MEGJELENITES, true);
+    for (size_t k : {0, 1, 2, 3, 4, 5, 7})
+        store.WriteBool(S::chkbKisBolygok, K::MinorBodies[k].Key, true);
+    for (const auto& key : K::AspectSwitches) {
+        store.WriteBool(S::chkbFenyszogek, key, true);
+        store.WriteBool(S::chkbFenyszogJelek, key, true);
+    }
+    for (const auto& key : K::Axes)
+        store.WriteBool(S::chkbTengelyek, key, true);
+}
+
+void FillMoment(TSzuletesiKepletInfo& birth, int year, int month, int day, int hour) {
     birth.SetLoading(true);
-    birth.SetDateParts(1975, 6, 15, 8, 30, 0);
+    birth.SetDateParts(year, month, day, hour, 30, 0);
     birth.SetLocLatDegree(47);
     birth.SetLocLatMinute(30);
     birth.SetLocLongDegree(19);
@@ -37,34 +64,32 @@ void FillBudapest(TSzuletesiKepletInfo& birth) {
     birth.SetLoading(false);
 }
 
-/// Every option of the frame on: the rulers beside the signs, all tick bands, the cusp
-/// degrees, aspect lines up to the bodies.
-void SwitchEverythingOn(TSettingsINIFileLoader& store) {
-    store.RestoreDefaults();
-    store.WriteBool(S::chkbZodiakusJelek, K::KELL_E_ANALOG, true);
-    for (const auto& key :
-         {K::OUTERZODIACDEG, K::INNERZODIACDEG, K::INNERASPECTDEG, K::HOUSEDEG, K::ZODIACDEGKULON})
-        store.WriteBool(S::chkbFokjelolok, key, true);
-    store.WriteBool(S::chkbFenyszogVonalak, K::FSZVONALPLANETAIG, true);
-}
-
-void BM_RedrawNatalWheel1000(benchmark::State& state) {
+/// One chart, or a natal chart with a transit as its outer ring (range 2), redrawn at
+/// 1000 x 1000 pixels with every option on.
+void BM_RedrawWheel1000(benchmark::State& state) {
     TSettingsINIFileLoader store;
     SwitchEverythingOn(store);
     const TSettingsProvider settings(store);
     TAspectOrbProvider orbs;
     orbs.LoadRows(settings);
-    TSzuletesiKepletInfo birth;
-    FillBudapest(birth);
     TSWECalculator calculator(nullptr, &orbs, &settings);
-    TCalcResult result;
-    result.SetChartKind(ChartKind::Natal);
-    calculator.SetResult(&result);
+    TCalcResult natal, transit;
+    TSzuletesiKepletInfo birth, now;
+    FillMoment(birth, 1975, 6, 15, 8);
+    FillMoment(now, 2026, 12, 10, 12);
+    natal.SetChartKind(ChartKind::Natal);
+    calculator.SetResult(&natal);
     calculator.Calculate(&birth);
+    transit.SetChartKind(ChartKind::Transit);
+    calculator.SetResult(&transit);
+    calculator.Calculate(&now);
 
     TImageCanvas canvas(1000, 1000);
     TNatalChartDrawer drawer(canvas, -1, -1, false, settings, &orbs);
-    drawer.AddChart(&result, true);
+    drawer.AddChart(&natal, false);
+    if (state.range(0) == 2)
+        drawer.AddChart(&transit, false);
+    drawer.ReDrawCalculatedResults(true);
     for (auto _ : state) {
         drawer.ReDrawCalculatedResults(true);
         QImage shown = canvas.Image().copy();
@@ -72,10 +97,11 @@ void BM_RedrawNatalWheel1000(benchmark::State& state) {
         benchmark::DoNotOptimize(shown.constBits());
     }
     int elements = 0;
-    drawer.ForEachElement([&](const TBaseGraphicControl&) { ++elements; });
+    drawer.ForEachElement([&](const TBaseGraphicControl& e) { elements += e.Visible; });
     state.counters["elements"] = elements;
+    state.counters["aspects"] = natal.Aspects.Count();
 }
-BENCHMARK(BM_RedrawNatalWheel1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawWheel1000)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -19,12 +19,16 @@ int Rnd(double x) {
     return static_cast<int>(RoundHalfEven(x));
 }
 
-bool InIdList(const QString& list, int id) {
-    const QString entry = QString::number(id);
-    for (const QStringView part : QStringView(list).split(QLatin1Char(';')))
-        if (part.trimmed() == entry)
-            return true;
-    return false;
+/// The entries of a ";"-separated id list, so that membership compares whole ids.
+QSet<int> IdSet(const QString& list) {
+    QSet<int> ids;
+    for (const QStringView part : QStringView(list).split(QLatin1Char(';'))) {
+        bool ok = false;
+        const int id = part.trimmed().toInt(&ok);
+        if (ok)
+            ids.insert(id);
+    }
+    return ids;
 }
 
 constexpr TCanvasColour AspectGrey = 0x808080;
@@ -51,20 +55,29 @@ double TDrawControllerBase::AspectEndLongitude(int chartIndex, int id, quint8 ki
     }
 }
 
-bool TDrawControllerBase::AspectLineWanted(const TAspectInfo& a, const TCalcResult& chart) const {
-    (void)chart;
-    const QString aspected = Settings.GetAspectedBodyIds();
-    if (a.Kind1 != PointBody || !InIdList(aspected, a.Id1) ||
-        !Settings.GetLookForAspect(a.AspectId) || !IsBodyGlyphVisible(a.Id1))
+TDrawControllerBase::TAspectFilter TDrawControllerBase::AspectFilter() const {
+    TAspectFilter filter;
+    filter.AspectedBodies = IdSet(Settings.GetAspectedBodyIds());
+    filter.ShownBodies = IdSet(Settings.GetCalculatedBodyIds(false, true));
+    filter.Axes = Settings.GetAspectedAxisSet();
+    filter.Houses = Settings.GetAspectedHouseSet();
+    filter.Aspects = Settings.GetLookedForAspectSet();
+    filter.Glyphs = Settings.GetAspectGlyphSet();
+    return filter;
+}
+
+bool TDrawControllerBase::AspectLineWanted(const TAspectInfo& a, const TAspectFilter& f) const {
+    if (a.Kind1 != PointBody || !f.AspectedBodies.contains(a.Id1) ||
+        !f.Aspects.Contains(a.AspectId) || !IsBodyGlyphVisible(a.Id1))
         return false;
     switch (a.Kind2) {
     case PointBody:
-        return InIdList(Settings.GetCalculatedBodyIds(false, true), a.Id2) &&
-               InIdList(aspected, a.Id2) && IsBodyGlyphVisible(a.Id2);
+        return f.ShownBodies.contains(a.Id2) && f.AspectedBodies.contains(a.Id2) &&
+               IsBodyGlyphVisible(a.Id2);
     case PointAxis:
-        return Settings.GetAspectedAxisSet().Contains(a.Id2);
+        return f.Axes.Contains(a.Id2);
     case PointHouse:
-        return Settings.GetAspectedHouse(a.Id2);
+        return f.Houses.Contains(a.Id2);
     default:
         return false;
     }
@@ -83,6 +96,7 @@ void TDrawControllerBase::DrawAspects(int chartIndex, const TAspectInfoList& asp
     const int fs = BaseFontSize();
     Canvas.SetFontName(SymbolFontName);
     Canvas.SetFontSize(fs - 3);
+    const TAspectFilter filter = AspectFilter();
     const int radius =
         LinesToPlanets ? Rnd(Radius - PlanetRingBase() * 1.25) : Radius - InnerCircleOffset();
 
@@ -93,7 +107,7 @@ void TDrawControllerBase::DrawAspects(int chartIndex, const TAspectInfoList& asp
         Canvas.SetPenStyle(
             PenStyleFromSetting(static_cast<int>(Settings.GetAspectLineStyle(a.AspectId))));
         Canvas.SetPenWidth(1);
-        if (!AspectLineWanted(a, chart))
+        if (!AspectLineWanted(a, filter))
             return;
         const double from = AspectEndLongitude(chartIndex, a.Id1, a.Kind1, chart);
         const double to = AspectEndLongitude(chartIndex, a.Id2, a.Kind2, chart);
@@ -112,7 +126,7 @@ void TDrawControllerBase::DrawAspects(int chartIndex, const TAspectInfoList& asp
             ++p2.Y;
         }
         Canvas.SetBrushStyle(TBrushStyle::Clear);
-        if (Settings.GetShowAspectGlyph(a.AspectId)) {
+        if (filter.Glyphs.Contains(a.AspectId)) {
             const QString glyph = GlyphText::Aspect(a.AspectId);
             const TCanvasColour fontColour = Canvas.FontColour();
             Canvas.SetFontColour(PaperColour(Canvas.PenColour()));

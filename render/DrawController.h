@@ -6,6 +6,7 @@
 #include "core/IntSet.h"
 
 #include <QElapsedTimer>
+#include <QSet>
 #include <functional>
 #include <vector>
 
@@ -204,7 +205,17 @@ private:
     int StatusFontSize() const;
 
     // Aspect lines and ego-state markers.
-    bool AspectLineWanted(const TAspectInfo& aspect, const TCalcResult& chart) const;
+    /// The settings that decide which aspects get a line, read once per drawing.
+    struct TAspectFilter {
+        QSet<int> AspectedBodies;
+        QSet<int> ShownBodies;
+        TIntSet Axes;
+        TIntSet Houses;
+        TIntSet Aspects;
+        TIntSet Glyphs;
+    };
+    TAspectFilter AspectFilter() const;
+    bool AspectLineWanted(const TAspectInfo& aspect, const TAspectFilter& filter) const;
     double AspectEndLongitude(int chartIndex, int id, quint8 kind, const TCalcResult& chart) const;
 
     void DrawDegreeTicks(double ascendant);

@@ -25,9 +25,11 @@ const char* const Usage =
     "  chart FILE.szk [--house P] [--zodiac T|S] [--json]\n"
     "        Calculates a chart with the home folder's settings and prints bodies,\n"
     "        house cusps and axes.\n"
-    "  render FILE.szk -o OUT.png [--size 800x800] [--house P] [--zodiac T|S] [--timing]\n"
+    "  render FILE.szk -o OUT.png [--size 800x800] [--second FILE.szk] [--house P]\n"
+    "         [--zodiac T|S] [--timing]\n"
     "        Draws the chart's wheel as the chart window shows it into a PNG picture\n"
-    "        (white background); --timing prints the drawing steps' times.\n"
+    "        (white background); --second draws another chart as its outer ring;\n"
+    "        --timing prints the drawing steps' times.\n"
     "  settings restore-defaults\n"
     "        Writes the default settings to <home>/data/settings.ini.\n";
 

@@ -18,6 +18,8 @@ namespace {
 
 struct TRenderOptions {
     QString Output;
+    /// A second chart file drawn as the outer ring.
+    QString Second;
     int Width = 800;
     int Height = 800;
     bool Timing = false;
@@ -28,12 +30,17 @@ std::variant<TRenderOptions, QString> ParseRenderOptions(const QStringList& args
     TRenderOptions options;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
-        if (arg == QLatin1String("-o") || arg == QLatin1String("--size")) {
+        if (arg == QLatin1String("-o") || arg == QLatin1String("--size") ||
+            arg == QLatin1String("--second")) {
             if (i + 1 >= args.size())
                 return arg + QStringLiteral(" needs a value");
             const QString value = args.at(++i);
             if (arg == QLatin1String("-o")) {
                 options.Output = value;
+                continue;
+            }
+            if (arg == QLatin1String("--second")) {
+                options.Second = value;
                 continue;
             }
             static const QRegularExpression size(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
@@ -88,11 +95,25 @@ int RunRenderCommand(const QStringList& args, const TProgramFolders& folders, QT
         return 1;
     }
     const TCalculatedChart& chart = *std::get<std::unique_ptr<TCalculatedChart>>(calculated);
+    std::unique_ptr<TCalculatedChart> second;
+    if (!options.Second.isEmpty()) {
+        TChartOptions secondOptions;
+        secondOptions.ChartFile = options.Second;
+        auto other = CalculateChart(secondOptions, folders, settings);
+        if (const auto* error = std::get_if<QString>(&other)) {
+            err << "velkaris-cli render: " << *error << "\n";
+            return 1;
+        }
+        second = std::move(std::get<std::unique_ptr<TCalculatedChart>>(other));
+        second->Result.SetChartKind(ChartKind::SynastryPartner);
+    }
 
     TAspectOrbProvider orbs;
     orbs.LoadRows(settings.Provider());
     TChartPictureRequest request;
     request.Charts = {&chart.Result};
+    if (second)
+        request.Charts.push_back(&second->Result);
     request.Width = options.Width;
     request.Height = options.Height;
     if (options.Timing)

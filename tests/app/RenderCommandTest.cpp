@@ -71,6 +71,8 @@ TEST(RenderCommand, RefusesBadOptionsAndReportsWhatCannotBeWritten) {
         {{"/no/such/chart.szk", "-o", home.filePath("a.png")}, 1, "no such chart file"},
         {Budapest2000 + QStringList{"-o", home.filePath("no/folder/a.png")}, 1,
          "cannot be written"},
+        {Budapest2000 + QStringList{"-o", home.filePath("a.png"), "--second", "/no/such.szk"}, 1,
+         "no such chart file"},
     };
     for (const TCase& c : cases) {
         const TRun run = Render(home.path(), c.Args);
