@@ -3,6 +3,7 @@
 
 #include "ChartCanvas.h"
 #include "DrawController.h"
+#include "RenderMath.h"
 #include "core/CalcResult.h"
 #include "core/SegedUtils.h"
 #include "core/ZentavoConsts.h"
@@ -13,11 +14,9 @@
 
 namespace velkaris {
 
-namespace {
+using RenderMath::Rnd;
 
-int Rnd(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
+namespace {
 
 /// The entries of a ";"-separated id list, so that membership compares whole ids.
 QSet<int> IdSet(const QString& list) {

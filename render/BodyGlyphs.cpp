@@ -4,6 +4,7 @@
 
 #include "ChartCanvas.h"
 #include "DrawController.h"
+#include "RenderMath.h"
 #include "WheelGeometry.h"
 #include "core/CalcResult.h"
 #include "core/LangManager.h"
@@ -18,15 +19,9 @@
 
 namespace velkaris {
 
+using RenderMath::Rnd;
+
 namespace {
-
-int Rnd(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
-
-QString LabelFace() {
-    return LangManager::Instance().ChartLabelFontName();
-}
 
 /// The entries of a ";"-separated list, so that membership compares whole entries.
 QSet<QString> IdEntries(const QString& list) {
@@ -365,7 +360,7 @@ void TDrawControllerBase::DrawPlanetsInfo(int chartIndex, const TPlanetList& bod
         if (labelled) {
             if (options & InfoLeaderLines)
                 DrawLeaderLine(*e, ascendant);
-            Canvas.SetFontName(LabelFace());
+            Canvas.SetFontName(RenderMath::LabelFace());
             if (options & InfoStatus)
                 DrawStatusLetters(*e, ascendant);
             if (options & InfoDegrees)
@@ -488,13 +483,7 @@ void TDrawControllerBase::DrawDegreeLabel(const TPlanetSignGraphicControl& e, do
     if (!Settings.GetShowPlanetDegrees() || !e.Body)
         return;
     Canvas.SetBrushStyle(TBrushStyle::Solid);
-    const double inSign = e.Body->DegreesInSign();
-    int degrees = static_cast<int>(std::floor(inSign));
-    int minutes = Rnd((inSign - degrees) * 60);
-    if (minutes >= 60) {
-        minutes -= 60;
-        ++degrees;
-    }
+    const auto [degrees, minutes] = RenderMath::SplitDegrees(e.Body->DegreesInSign());
     const QString degreeText = ZeroPad(QString::number(degrees), 2, QLatin1Char(' '));
     const int degreeSize = Rnd(FontMultiplier * (Canvas.FontSize() + 1));
     Canvas.SetFontSize(degreeSize);
@@ -522,7 +511,7 @@ void TDrawControllerBase::DrawHouseLords(const TPlanetSignGraphicControl& e) {
         return;
     const int fs = BaseFontSize();
     Canvas.SetBrushStyle(TBrushStyle::Solid);
-    Canvas.SetFontName(LabelFace());
+    Canvas.SetFontName(RenderMath::LabelFace());
     Canvas.SetFontSize(Rnd(FontMultiplier * (Rnd(fs * 1.6) - Rnd(Rnd(fs * 1.5) * 3 / 5.0) - 1)));
     const double fraction = FontMultiplier - std::trunc(FontMultiplier);
     const bool plainScale = DampedFontScale() == 1;
@@ -549,7 +538,7 @@ void TDrawControllerBase::DrawHouseLords(const TPlanetSignGraphicControl& e) {
             created->ChartIndex = e.ChartIndex;
             created->Colour = CanvasWhite;
             created->GlyphSize = Canvas.FontSize();
-            created->Font.Name = LabelFace();
+            created->Font.Name = RenderMath::LabelFace();
             created->Font.Size = created->GlyphSize;
             created->OnMouseUp = OnElementClick;
             created->Visible = false;

@@ -1,6 +1,7 @@
 #include "DrawController.h"
 
 #include "ChartCanvas.h"
+#include "RenderMath.h"
 #include "WheelGeometry.h"
 #include "core/CalcResult.h"
 #include "core/SegedUtils.h"
@@ -13,11 +14,9 @@
 
 namespace velkaris {
 
-namespace {
+using RenderMath::Rnd;
 
-int Rnd(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
+namespace {
 
 QString ElapsedText(qint64 milliseconds) {
     return QTime::fromMSecsSinceStartOfDay(static_cast<int>(milliseconds % 86'400'000))

@@ -1,6 +1,7 @@
 #include "GlyphElements.h"
 
 #include "ImageCanvas.h"
+#include "RenderMath.h"
 #include "WheelGeometry.h"
 #include "core/LangManager.h"
 #include "core/Planet.h"
@@ -14,15 +15,9 @@
 
 namespace velkaris {
 
+using RenderMath::Rnd;
+
 namespace {
-
-int Rnd(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
-
-QString LabelFace() {
-    return LangManager::Instance().ChartLabelFontName();
-}
 
 /// Pixels the symbol font's glyphs sit below the top of their cell; body elements crop
 /// them away.
@@ -156,7 +151,7 @@ QString TPlanetZodiacSignGraphicControl::GlyphTextFor(int id) const {
 // House numbers.
 
 THouseNumberGraphicControl::THouseNumberGraphicControl() {
-    Font.Name = LabelFace();
+    Font.Name = RenderMath::LabelFace();
 }
 
 QString THouseNumberGraphicControl::GlyphTextFor(int id) const {
@@ -182,7 +177,7 @@ void TPlanetSignGraphicControl::PrepareForId() {
         DegreeText = Body ? FormatDegreesDotMinutes(Body->DegreesInSign()) : QString();
         return;
     }
-    Font.Name = LabelFace();
+    Font.Name = RenderMath::LabelFace();
     GlyphSize = Font.Size / 3 * 2;
     Font.Size = GlyphSize;
     CentreText = false;
@@ -378,7 +373,7 @@ void TSelfMarkerGraphicControl::PaintOnto(TChartCanvas& surface, const QString& 
 // House lords.
 
 THouseLordGraphicControl::THouseLordGraphicControl() {
-    Font.Name = LabelFace();
+    Font.Name = RenderMath::LabelFace();
 }
 
 QString THouseLordGraphicControl::GlyphTextFor(int) const {

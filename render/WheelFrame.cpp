@@ -3,6 +3,7 @@
 
 #include "ChartCanvas.h"
 #include "DrawController.h"
+#include "RenderMath.h"
 #include "WheelGeometry.h"
 #include "core/CalcResult.h"
 #include "core/LangManager.h"
@@ -15,35 +16,12 @@
 
 namespace velkaris {
 
+using RenderMath::Rnd;
+
 namespace {
-
-int Rnd(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
-
-QString LabelFace() {
-    return LangManager::Instance().ChartLabelFontName();
-}
 
 bool IsAngularCusp(int n) {
     return n == 1 || n == 4 || n == 7 || n == 10;
-}
-
-/// Whole degrees and minutes of a position within its sign, the minutes rounded and 60
-/// carried into the degrees.
-struct TDegreesMinutes {
-    int Degrees;
-    int Minutes;
-};
-
-TDegreesMinutes SplitDegrees(double degreesInSign) {
-    int degrees = static_cast<int>(std::floor(degreesInSign));
-    int minutes = Rnd((degreesInSign - degrees) * 60);
-    if (minutes >= 60) {
-        minutes -= 60;
-        ++degrees;
-    }
-    return {degrees, minutes};
 }
 
 QString PaddedLabel(int value, QChar unit) {
@@ -168,7 +146,7 @@ void TDrawControllerBase::DrawHouseCusps(int chartIndex, const THouseList& house
 void TDrawControllerBase::DrawCuspLabels(const THouseList& houses, int n, double ascendant) {
     const THouseCusp& cusp = *houses.Find(n);
     const int fs = BaseFontSize();
-    const TDegreesMinutes split = SplitDegrees(cusp.DegreesInSign());
+    const RenderMath::TDegreesMinutes split = RenderMath::SplitDegrees(cusp.DegreesInSign());
     const QString degreeText = PaddedLabel(split.Degrees, QChar(0x00B0));
     const QString minuteText = PaddedLabel(split.Minutes, QLatin1Char('\''));
     const double c = Rnd(cusp.Longitude);
@@ -177,7 +155,7 @@ void TDrawControllerBase::DrawCuspLabels(const THouseList& houses, int n, double
     const TBrushStyle brushStyle = Canvas.BrushStyle();
     Canvas.SetBrushStyle(TBrushStyle::Clear);
 
-    Canvas.SetFontName(LabelFace());
+    Canvas.SetFontName(RenderMath::LabelFace());
     Canvas.SetFontSize(Rnd(FontMultiplier * (Rnd(fs * 1.6) - Rnd(Rnd(fs * 1.5) * 3 / 5.0) - 1)));
     const int numberRadius = Radius + Canvas.TextWidth(QStringLiteral("00"));
     DrawLabelAt(degreeText, n <= 6 ? before : after, numberRadius, ascendant);
@@ -202,7 +180,7 @@ void TDrawControllerBase::DrawHouseNumbers(int chartIndex, const THouseList& hou
                                            double ascendant) {
     const TTimedStep timed(*this, "  DrawHouseNumbers");
     const int fs = BaseFontSize();
-    Canvas.SetFontName(LabelFace());
+    Canvas.SetFontName(RenderMath::LabelFace());
     Canvas.SetFontSize(fs - 6);
     HouseNumberElements.Hide(Overlay ? -1 : chartIndex);
     const bool arabic = Settings.GetArabicAngularHouseNumbers();
@@ -222,7 +200,7 @@ void TDrawControllerBase::DrawHouseNumbers(int chartIndex, const THouseList& hou
         MakeVisible(number, chartIndex);
         number.CuspLongitude = from;
         number.ArabicNumerals = arabic;
-        number.Font.Name = LabelFace();
+        number.Font.Name = RenderMath::LabelFace();
         number.GlyphSize = fs - 6;
         number.SetElementId(n);
         CentreOn(number, p);

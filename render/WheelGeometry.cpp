@@ -1,5 +1,6 @@
 #include "WheelGeometry.h"
 
+#include "RenderMath.h"
 #include "core/SegedUtils.h"
 
 #include <algorithm>
@@ -7,13 +8,11 @@
 
 namespace velkaris::WheelGeometry {
 
+using RenderMath::Rnd;
+
 namespace {
 
 constexpr double DegToRadFactor = 0.017453292519943295;
-
-int Rnd(double x) {
-    return static_cast<int>(RoundHalfEven(x));
-}
 
 } // namespace
 
