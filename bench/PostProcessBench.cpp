@@ -2,6 +2,7 @@
 // life strategy, house lords) with every minor body and 20 fixed stars switched on: the
 // busiest chart the display settings allow.
 
+#include "BenchBirth.h"
 #include "calc/AspectOrbProvider.h"
 #include "calc/SWECalculator.h"
 #include "calc/SWESession.h"
@@ -40,19 +41,6 @@ public:
     }
 };
 
-void FillBudapest(TSzuletesiKepletInfo& birth) {
-    birth.SetLoading(true);
-    birth.SetDateParts(2000, 1, 1, 13, 0, 0);
-    birth.SetLocLatDegree(47);
-    birth.SetLocLatMinute(30);
-    birth.SetLocLongDegree(19);
-    birth.SetLocLongMinute(3);
-    birth.SetTZCodeIsManual(true);
-    birth.SetTZoneHour(1);
-    birth.SetTZoneMinute(0);
-    birth.SetLoading(false);
-}
-
 void BM_PostProcessBusyChart(benchmark::State& state) {
     TSettingsINIFileLoader store;
     store.RestoreDefaults();
@@ -71,7 +59,7 @@ void BM_PostProcessBusyChart(benchmark::State& state) {
     const TBenchStars stars;
 
     TSzuletesiKepletInfo birth;
-    FillBudapest(birth);
+    bench::FillBudapestBirth(birth, 2000, 1, 1, 13, 0);
     TSWECalculator calculator(nullptr, &orbs, &settings);
     calculator.SetFixedStars(&stars);
     TCalcResult result;

@@ -2,6 +2,7 @@
 // resize: the controller and its glyph elements live on between redraws, and the elements
 // are put over the picture as the chart view shows them.
 
+#include "BenchBirth.h"
 #include "calc/AspectOrbProvider.h"
 #include "calc/SWECalculator.h"
 #include "calc/SWESession.h"
@@ -51,19 +52,6 @@ void SwitchEverythingOn(TSettingsINIFileLoader& store) {
         store.WriteBool(S::chkbTengelyek, key, true);
 }
 
-void FillMoment(TSzuletesiKepletInfo& birth, int year, int month, int day, int hour) {
-    birth.SetLoading(true);
-    birth.SetDateParts(year, month, day, hour, 30, 0);
-    birth.SetLocLatDegree(47);
-    birth.SetLocLatMinute(30);
-    birth.SetLocLongDegree(19);
-    birth.SetLocLongMinute(3);
-    birth.SetTZCodeIsManual(true);
-    birth.SetTZoneHour(1);
-    birth.SetTZoneMinute(0);
-    birth.SetLoading(false);
-}
-
 /// One chart, or a natal chart with a transit as its outer ring (range 2), redrawn at
 /// 1000 x 1000 pixels with every option on.
 void BM_RedrawWheel1000(benchmark::State& state) {
@@ -75,8 +63,8 @@ void BM_RedrawWheel1000(benchmark::State& state) {
     TSWECalculator calculator(nullptr, &orbs, &settings);
     TCalcResult natal, transit;
     TSzuletesiKepletInfo birth, now;
-    FillMoment(birth, 1975, 6, 15, 8);
-    FillMoment(now, 2026, 12, 10, 12);
+    bench::FillBudapestBirth(birth, 1975, 6, 15, 8, 30);
+    bench::FillBudapestBirth(now, 2026, 12, 10, 12, 30);
     natal.SetChartKind(ChartKind::Natal);
     calculator.SetResult(&natal);
     calculator.Calculate(&birth);

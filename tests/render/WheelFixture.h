@@ -1,8 +1,7 @@
 #pragma once
 
 #include "calc/AspectOrbProvider.h"
-#include "calc/SWECalculator.h"
-#include "calc/SWESession.h"
+#include "calc/CalcFixture.h"
 #include "core/CalcResult.h"
 #include "core/SzuletesiKepletInfo.h"
 #include "core/ZentavoConsts.h"
@@ -89,19 +88,10 @@ inline std::unique_ptr<TCalcResult> CalculatedChart(const TBirthMoment& m,
                                                     const TSettingsProvider& settings,
                                                     quint8 kind = ChartKind::Natal) {
     qunsetenv("SE_EPHE_PATH");
-    const TSWESession session(QStringLiteral("/usr/share/libswe/ephe"));
+    const TSWESession session(QString::fromLatin1(EphemerisFolder));
     TSzuletesiKepletInfo birth;
-    birth.SetLoading(true);
-    birth.SetDateParts(m.Year, m.Month, m.Day, m.Hour, m.Minute, 0);
-    birth.SetLocLatDegree(m.LatDeg);
-    birth.SetLocLatMinute(m.LatMin);
-    birth.SetLocLongDegree(m.LonDeg);
-    birth.SetLocLongMinute(m.LonMin);
-    birth.SetLocLongWest(m.West);
-    birth.SetTZCodeIsManual(true);
-    birth.SetTZoneHour(m.Zone);
-    birth.SetTZoneMinute(0);
-    birth.SetLoading(false);
+    FillBirth(birth, m.Year, m.Month, m.Day, m.Hour, m.Minute,
+              {m.LatDeg, m.LatMin, false, m.LonDeg, m.LonMin, m.West}, m.Zone, 0);
     TAspectOrbProvider orbs;
     orbs.LoadRows(settings);
     TSWECalculator calculator(nullptr, &orbs, &settings);
