@@ -177,6 +177,15 @@ void TDrawControllerBase::CentreOn(TBaseGraphicControl& element, TCanvasPoint p)
     element.SetPosition(p.X - Rnd(smaller * 0.5), p.Y - Rnd(larger * 0.5));
 }
 
+TBaseGraphicControl* TDrawControllerBase::ElementAt(int x, int y) const {
+    TBaseGraphicControl* topmost = nullptr;
+    ForEachElement([&](const TBaseGraphicControl& e) {
+        if (e.Visible && x >= e.Left && x < e.Left + e.Width && y >= e.Top && y < e.Top + e.Height)
+            topmost = const_cast<TBaseGraphicControl*>(&e);
+    });
+    return topmost;
+}
+
 // Geometry.
 
 int TDrawControllerBase::BaseFontSize() const {

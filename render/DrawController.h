@@ -118,6 +118,8 @@ public:
                          double ascendant);
     /// Calls `visit` for every element of the six lists, in drawing order.
     void ForEachElement(const std::function<void(const TBaseGraphicControl&)>& visit) const;
+    /// The visible element drawn topmost at (x, y) of the picture; null when there is none.
+    TBaseGraphicControl* ElementAt(int x, int y) const;
 
     // Geometry of the wheel being drawn.
     int BaseFontSize() const;

@@ -69,6 +69,14 @@ bool ClipSegment(QLineF& line, const QRectF& box) {
 
 TImageCanvas::TImageCanvas(int width, int height, int pixelsPerInch)
     : m_PixelsPerInch(std::clamp(pixelsPerInch, 1, 9600)) {
+    Resize(width, height);
+}
+
+void TImageCanvas::Resize(int width, int height) {
+    if (!m_Image.isNull() && m_Image.width() == width && m_Image.height() == height)
+        return;
+    m_Painter.reset();
+    m_Image = QImage();
     if (SizeFits(width, height))
         m_Image = QImage(width, height, QImage::Format_RGB32);
     if (m_Image.isNull())

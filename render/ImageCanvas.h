@@ -34,6 +34,9 @@ public:
     TImageCanvas(int width, int height, int pixelsPerInch = 96);
     ~TImageCanvas() override;
 
+    /// Gives the surface a new size, white all over (the pen, brush and font stay); the
+    /// same size keeps the drawing. A size the constructor refuses leaves it empty.
+    void Resize(int width, int height);
     /// True when the surface has no pixels (see the constructor).
     bool IsNull() const { return m_Image.isNull(); }
     int Width() const { return m_Image.width(); }
