@@ -17,6 +17,15 @@ bool IsAddress(const QString& stored);
 /// below `programFolder`. Windows separators ("\") are read as "/".
 QString Resolve(const QString& stored, const QString& programFolder);
 
+/// The path to store for a file the user attaches: empty when no file exists there. With
+/// `copy` the file is copied into `subfolder` ("hors/images" or "hors/docs") of the home
+/// folder, unless a file of that name is there already, and stored as that folder and
+/// name with Windows separators ("hors\images\eva.png"); empty when the folder cannot
+/// be made or the copy fails. Without `copy` the path stays, relative to the home folder
+/// when it lies below it.
+QString StoredAttachment(const QString& file, const QString& homeFolder, bool copy,
+                         const QString& subfolder);
+
 /// True when the file is a chart file (extension ".szk" in any letter case).
 bool IsChartFile(const QString& path);
 

@@ -1,5 +1,6 @@
 #include "DesktopChartHost.h"
 
+#include "AttachmentPaths.h"
 #include "data/ProgramFolders.h"
 
 #include <QDesktopServices>
@@ -11,16 +12,6 @@
 #include <QUrl>
 
 namespace velkaris {
-
-namespace {
-
-/// A path below the home folder is stored relative to it, as the chart files keep them.
-QString RelativeToHome(const QString& home, const QString& file) {
-    const QString relative = QDir(home).relativeFilePath(file);
-    return relative.startsWith(QLatin1String("..")) ? file : relative;
-}
-
-} // namespace
 
 TDesktopChartHost::TDesktopChartHost(const TProgramFolders& folders)
     : m_Home(folders.Home()), m_Settings(folders),
@@ -36,11 +27,13 @@ void TDesktopChartHost::ShowNotesEditor(const QString& kind, int id) {
 }
 
 QString TDesktopChartHost::AttachPicturePath(const QString& file) {
-    return RelativeToHome(m_Home, file);
+    return AttachmentPaths::StoredAttachment(file, m_Home, Settings().GetCopyAttachedPicture(),
+                                             QStringLiteral("hors/images"));
 }
 
 QString TDesktopChartHost::AttachDocumentPath(const QString& file) {
-    return RelativeToHome(m_Home, file);
+    return AttachmentPaths::StoredAttachment(file, m_Home, Settings().GetCopyAttachedDocuments(),
+                                             QStringLiteral("hors/docs"));
 }
 
 void TDesktopChartHost::OpenChartRecord(std::shared_ptr<TSzuletesiKepletInfo> record) {

@@ -346,3 +346,21 @@ TEST(AttachmentPaths, ResolveAndShow) {
     EXPECT_FALSE(IsAddress(QStringLiteral("HTTP.pdf")));
     EXPECT_TRUE(IsChartFile(QStringLiteral("a.SzK")));
 }
+
+TEST(AttachmentPaths, AttachedFilesAreCopiedOrStoredRelative) {
+    using namespace AttachmentPaths;
+    QTemporaryDir home, elsewhere;
+    const QString picture = elsewhere.filePath(QStringLiteral("eva.png"));
+    QFile(picture).open(QIODevice::WriteOnly);
+    EXPECT_EQ(StoredAttachment(elsewhere.filePath("missing.png"), home.path(), true, "hors/images"),
+              QString());
+    EXPECT_EQ(StoredAttachment(picture, home.path(), true, QStringLiteral("hors/images")),
+              QStringLiteral("hors\\images\\eva.png"));
+    EXPECT_TRUE(QFileInfo::exists(home.filePath(QStringLiteral("hors/images/eva.png"))));
+    // Not copied: kept as it is, or relative when below the home folder.
+    EXPECT_EQ(StoredAttachment(picture, home.path(), false, QStringLiteral("hors/images")),
+              QFileInfo(picture).absoluteFilePath());
+    EXPECT_EQ(StoredAttachment(home.filePath(QStringLiteral("hors/images/eva.png")), home.path(),
+                               false, QStringLiteral("hors/docs")),
+              QStringLiteral("hors/images/eva.png"));
+}
