@@ -2,6 +2,7 @@
 
 #include "ChartWindowHost.h"
 #include "app/cli/CliSettings.h"
+#include "app/main/Desktop.h"
 #include "calc/AspectOrbProvider.h"
 #include "calc/SWECalculator.h"
 
@@ -21,7 +22,7 @@ public:
     explicit TDesktopChartHost(const TProgramFolders& folders);
 
     /// The window dialogs are shown over.
-    void SetDialogParent(QWidget* parent) { m_Parent = parent; }
+    void SetDialogParent(QWidget* parent) { m_Desktop.SetParent(parent); }
     /// What opening an attached chart does (the tool opens another window).
     std::function<void(std::shared_ptr<TSzuletesiKepletInfo>)> OnOpenChart;
 
@@ -37,18 +38,18 @@ public:
     void OpenChartRecord(std::shared_ptr<TSzuletesiKepletInfo> record) override;
     void RequestMenuBar(int) override {}
     bool MainMenuBarShown() const override { return false; }
-    bool AskYesNo(const QString& question) override;
-    void ShowError(const QString& message) override;
+    bool AskYesNo(const QString& question) override { return m_Desktop.AskYesNo(question); }
+    void ShowError(const QString& message) override { m_Desktop.ShowError(message); }
     std::optional<QString> ChooseFile(bool pictures) override;
-    std::optional<QString> AskAddress() override;
-    void OpenWithShell(const QString& target) override;
+    std::optional<QString> AskAddress() override { return m_Desktop.AskAddress(); }
+    void OpenWithShell(const QString& target) override { m_Desktop.OpenWithShell(target); }
 
 private:
     QString m_Home;
     TCliSettings m_Settings;
     TAspectOrbProvider m_Orbs;
     TSWECalculator m_Calculator;
-    QWidget* m_Parent = nullptr;
+    TQtDesktop m_Desktop;
 };
 
 } // namespace velkaris
