@@ -9,6 +9,13 @@
 
 namespace velkaris {
 
+namespace {
+
+/// The application font id of the symbol font this process added; -1 for none.
+int AddedSymbolFont = -1;
+
+} // namespace
+
 std::optional<QString> RegisterChartFonts(const QString& fontFile) {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
@@ -17,9 +24,16 @@ std::optional<QString> RegisterChartFonts(const QString& fontFile) {
         return std::nullopt;
     if (!QFileInfo(fontFile).isFile())
         return QStringLiteral("the symbol font file %1 is missing").arg(fontFile);
-    if (QFontDatabase::addApplicationFont(fontFile) < 0)
+    AddedSymbolFont = QFontDatabase::addApplicationFont(fontFile);
+    if (AddedSymbolFont < 0)
         return QStringLiteral("the symbol font file %1 cannot be loaded").arg(fontFile);
     return std::nullopt;
+}
+
+void UnregisterChartFonts() {
+    if (AddedSymbolFont >= 0)
+        QFontDatabase::removeApplicationFont(AddedSymbolFont);
+    AddedSymbolFont = -1;
 }
 
 QString SymbolFontFile(const QString& shippedFolder) {

@@ -11,6 +11,10 @@ namespace velkaris {
 /// when the symbol font cannot be added; the label faces are mapped in any case.
 std::optional<QString> RegisterChartFonts(const QString& fontFile);
 
+/// Removes the symbol font again when `RegisterChartFonts` added it (at the end of the
+/// run); nothing otherwise.
+void UnregisterChartFonts();
+
 /// The symbol font file below the shipped data folder.
 QString SymbolFontFile(const QString& shippedFolder);
 

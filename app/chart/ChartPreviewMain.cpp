@@ -5,6 +5,7 @@
 #include "DesktopChartHost.h"
 #include "calc/SWESession.h"
 #include "core/Messages.h"
+#include "core/VelkarisError.h"
 #include "data/ProgramFolders.h"
 #include "data/SzuletesiKepletAdatokINIFileLoader.h"
 #include "render/ChartFonts.h"
@@ -26,7 +27,11 @@ std::shared_ptr<TSzuletesiKepletInfo> ReadChart(const TProgramFolders& folders,
         return nullptr;
     }
     TSzuletesiKepletAdatokINIFileLoader loader(folders.Home(), nullptr);
-    std::shared_ptr<TSzuletesiKepletInfo> record = loader.LoadChartFile(file, false);
+    std::shared_ptr<TSzuletesiKepletInfo> record;
+    try {
+        record = loader.LoadChartFile(file, false);
+    } catch (const EVelkarisError&) {
+    }
     if (!record)
         std::fprintf(stderr, "velkaris-chart-window: %s %s\n",
                      qPrintable(GetMessageText(u"uZentavoMain_LoadSzulKepletError")),

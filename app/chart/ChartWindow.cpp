@@ -203,6 +203,8 @@ bool TfrmBaseSzulKepletForm::LoadChart(std::shared_ptr<TSzuletesiKepletInfo> rec
                     return TAreaSize{m_View->width(), m_View->height()};
                 });
             m_View->SetController(m_Drawer.get());
+            m_Drawer->TimingLog = m_Host.TimingLog();
+            m_Drawer->Gradient = m_Host.Gradient();
         }
         auto entry = std::make_unique<TSzulKepletFormInfo>();
         entry->Birth = record;
@@ -525,10 +527,16 @@ void TfrmBaseSzulKepletForm::OpenAttachment(int row) {
         return;
     }
     TSzuletesiKepletAdatokINIFileLoader loader(m_Host.ProgramFolder(), nullptr);
-    std::shared_ptr<TSzuletesiKepletInfo> chart = loader.LoadChartFile(path, false);
+    std::shared_ptr<TSzuletesiKepletInfo> chart;
+    QString reason = path;
+    try {
+        chart = loader.LoadChartFile(path, false);
+    } catch (const EVelkarisError& e) {
+        reason = e.UserText() + QLatin1Char(' ') + path;
+    }
     if (!chart) {
-        m_Host.ShowError(GetMessageText(u"uZentavoMain_LoadSzulKepletError") + QLatin1Char(' ') +
-                         path);
+        m_Host.ShowError(GetMessageText(u"uZentavoMain_LoadSzulKepletError") +
+                         QStringLiteral("\n\n") + reason);
         return;
     }
     m_Host.OpenChartRecord(std::move(chart));

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -54,6 +55,10 @@ public:
     virtual void OpenWithShell(const QString& target) = 0;
     /// The local clock, for the refresh of a current-sky chart.
     virtual QDateTime Now() const { return QDateTime::currentDateTime(); }
+    /// Where the drawing steps log their times (the "DEBUG" switch); none by default.
+    virtual std::function<void(const QString&)> TimingLog() const { return {}; }
+    /// A gradient behind the wheels (the "GRADIENT" switch).
+    virtual bool Gradient() const { return false; }
 };
 
 } // namespace velkaris

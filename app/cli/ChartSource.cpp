@@ -25,7 +25,11 @@ CalculateChart(const TChartOptions& options, const TProgramFolders& folders,
         if (!QFileInfo(options.ChartFile).isFile())
             return QStringLiteral("no such chart file: ") + options.ChartFile;
         TSzuletesiKepletAdatokINIFileLoader loader(folders.Home(), nullptr);
-        chart->Birth = loader.LoadChartFile(options.ChartFile, false);
+        try {
+            chart->Birth = loader.LoadChartFile(options.ChartFile, false);
+        } catch (const EVelkarisError& e) {
+            return e.UserText() + QLatin1Char(' ') + options.ChartFile;
+        }
         if (!chart->Birth)
             return GetMessageText(u"uZentavoMain_LoadSzulKepletError") + QLatin1Char(' ') +
                    options.ChartFile;

@@ -7,25 +7,18 @@
 #include "render/ChartFonts.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QSplashScreen>
 #include <QTimer>
 #include <QTranslator>
+#include <cstdio>
 
 using namespace velkaris;
 
 namespace {
-
-/// True when one of the command-line parameters is `name` (letter case and blanks
-/// aside), as the switches "SMALL", "FONT", "DEBUG" and "GRADIENT" are given.
-bool HasSwitch(const QStringList& arguments, const QString& name) {
-    for (const QString& argument : arguments)
-        if (argument.trimmed().compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
 
 /// The load screen's picture: the program's name on a night-blue field.
 QPixmap LoadScreenPicture() {
@@ -46,6 +39,8 @@ QPixmap LoadScreenPicture() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QElapsedTimer sinceLaunch;
+    sinceLaunch.start();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velkaris"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velkaris"));
@@ -65,7 +60,8 @@ int main(int argc, char* argv[]) {
         QMessageBox::critical(nullptr, QStringLiteral("Velkaris"), *failed);
         return 1;
     }
-    if (!HasSwitch(arguments, QStringLiteral("FONT"))) {
+    const TProgramSwitches switches = TProgramSwitches::FromArguments(arguments);
+    if (!switches.Font) {
         if (const auto failed = RegisterChartFonts(SymbolFontFile(folders.Shipped())))
             QMessageBox::warning(nullptr, QStringLiteral("Velkaris"), *failed);
     }
@@ -73,7 +69,7 @@ int main(int argc, char* argv[]) {
     QSplashScreen loadScreen(LoadScreenPicture());
     loadScreen.show();
     QCoreApplication::processEvents();
-    TfrmMain window(folders, [&loadScreen](const QString& text) {
+    TfrmMain window(folders, switches, [&loadScreen](const QString& text) {
         loadScreen.showMessage(text, Qt::AlignBottom | Qt::AlignHCenter, Qt::white);
         QCoreApplication::processEvents();
     });

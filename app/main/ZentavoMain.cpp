@@ -107,6 +107,21 @@ QString TZentavoMain::ChartsFolder() const {
 
 // Opening.
 
+std::shared_ptr<TSzuletesiKepletInfo> TZentavoMain::ReadChartFile(const QString& path,
+                                                                  bool commandLineRule) {
+    QString reason = path;
+    try {
+        if (std::shared_ptr<TSzuletesiKepletInfo> record =
+                m_ChartFiles.LoadChartFile(path, commandLineRule))
+            return record;
+    } catch (const EVelkarisError& e) {
+        reason = e.UserText() + QLatin1Char(' ') + path;
+    }
+    m_Desktop.ShowError(GetMessageText(u"uZentavoMain_LoadSzulKepletError") +
+                        QStringLiteral("\n\n") + reason);
+    return nullptr;
+}
+
 void TZentavoMain::OpenChartRecord(std::shared_ptr<TSzuletesiKepletInfo> record) {
     // A chart without a birth time is drawn for noon of the day until the Aries-0 chart
     // can take its place.
@@ -121,10 +136,8 @@ bool TZentavoMain::OpenChartFiles() {
         return false;
     m_LastOpenFolder = QFileInfo(files.first()).absolutePath();
     for (const QString& file : files) {
-        std::shared_ptr<TSzuletesiKepletInfo> record = m_ChartFiles.LoadChartFile(file, false);
+        std::shared_ptr<TSzuletesiKepletInfo> record = ReadChartFile(file, false);
         if (!record) {
-            m_Desktop.ShowError(GetMessageText(u"uZentavoMain_LoadSzulKepletError") +
-                                QStringLiteral("\n\n") + file);
             RefreshActiveTab(true);
             return false;
         }
@@ -137,12 +150,9 @@ bool TZentavoMain::OpenChartFiles() {
 bool TZentavoMain::OpenChartFile(const QString& path) {
     if (!QFileInfo(path).isFile())
         return false;
-    std::shared_ptr<TSzuletesiKepletInfo> record = m_ChartFiles.LoadChartFile(path, false);
-    if (!record) {
-        m_Desktop.ShowError(GetMessageText(u"uZentavoMain_LoadSzulKepletError") +
-                            QStringLiteral("\n\n") + path);
+    std::shared_ptr<TSzuletesiKepletInfo> record = ReadChartFile(path, false);
+    if (!record)
         return false;
-    }
     OpenChartRecord(std::move(record));
     RefreshActiveTab(true);
     return true;
@@ -157,12 +167,9 @@ void TZentavoMain::OpenCommandLineCharts(const QStringList& arguments) {
                                 QStringLiteral("\n\n") + argument);
             continue;
         }
-        std::shared_ptr<TSzuletesiKepletInfo> record = m_ChartFiles.LoadChartFile(argument, true);
-        if (!record) {
-            m_Desktop.ShowError(GetMessageText(u"uZentavoMain_LoadSzulKepletError") +
-                                QStringLiteral("\n\n") + argument);
+        std::shared_ptr<TSzuletesiKepletInfo> record = ReadChartFile(argument, true);
+        if (!record)
             continue;
-        }
         OpenChartRecord(std::move(record));
         RefreshActiveTab(true);
     }
@@ -403,6 +410,22 @@ void TZentavoMain::RecalculateAll(bool recalculate) {
         window->Redraw();
     }
     m_Workspace.setCurrentIndex(active);
+    RefreshActiveTab(true);
+}
+
+void TZentavoMain::RecalculateActive(int index) {
+    TfrmBaseSzulKepletForm* window = ActiveChartWindow();
+    TSzulKepletFormInfo* entry = window ? window->ChartEntry(index) : nullptr;
+    if (!entry)
+        return;
+    window->ClearSelfMarkerElements();
+    try {
+        window->RecalculateChart(index);
+    } catch (const EVelkarisError& e) {
+        m_Desktop.ShowError(e.UserText());
+        return;
+    }
+    window->Redraw();
     RefreshActiveTab(true);
 }
 

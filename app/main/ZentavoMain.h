@@ -65,6 +65,8 @@ public:
     void RefreshActiveTab(bool fireChange) override;
     /// The status text of the active chart: name, birth moment, place, age.
     QString ActiveTabHint() const { return m_ActiveHint; }
+    /// Recalculates chart `index` of the active window from its record and redraws it.
+    void RecalculateActive(int index);
     /// Redraws every open chart, recalculating chart 0 first when asked.
     void RecalculateAll(bool recalculate);
     /// Stores the house system or zodiac letter and recalculates every chart.
@@ -80,6 +82,9 @@ public:
     /// The main window's menu bar requests.
     std::function<void(int request)> OnMenuBarRequest;
     std::function<bool()> IsMenuBarShown;
+    /// The "GRADIENT" and "DEBUG" switches of the run, for the chart windows' drawing.
+    bool DrawGradient = false;
+    std::function<void(const QString&)> DrawTimingLog;
 
     TSettingsINIFileLoader& SettingsStore() { return m_Store; }
     TAspectOrbProvider& Orbs() { return m_Orbs; }
@@ -101,8 +106,12 @@ public:
     std::optional<QString> ChooseFile(bool pictures) override;
     std::optional<QString> AskAddress() override;
     void OpenWithShell(const QString& target) override;
+    std::function<void(const QString&)> TimingLog() const override { return DrawTimingLog; }
+    bool Gradient() const override { return DrawGradient; }
 
 private:
+    /// The record of a chart file; null, with the error box shown, when it cannot be read.
+    std::shared_ptr<TSzuletesiKepletInfo> ReadChartFile(const QString& path, bool commandLineRule);
     TfrmBaseSzulKepletForm* WindowOfSheet(const QString& sheetName) const;
     int LargestTabNumber() const;
     QString ChartsFolder() const;

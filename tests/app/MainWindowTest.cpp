@@ -4,16 +4,23 @@
 #include "app/chart/ChartWindow.h"
 #include "app/main/Desktop.h"
 #include "app/main/ZentavoMain.h"
+#include "core/LangManager.h"
 #include "core/Messages.h"
 #include "core/ZentavoConsts.h"
 #include "data/ProgramFolders.h"
 #include "render/ChartFonts.h"
 
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenuBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace velkaris;
@@ -108,6 +115,26 @@ TEST_F(Controller, OpensChartsOnNumberedTabsAfterTheActiveOne) {
     EXPECT_EQ(Main->OpenChartCount(), 3);
 }
 
+TEST_F(Controller, AChartFromANewerVersionOpensWithAWarning) {
+    QFile fixture(Fixture);
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    const QByteArray bytes = fixture.readAll();
+    QString text =
+        QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
+    text.replace(QStringLiteral("FileVersionId=v3.0"), QStringLiteral("FileVersionId=v3.5"));
+    const QString newer = Home.filePath(QStringLiteral("hors/newer.szk"));
+    QFile out(newer);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("\xFF\xFE", 2); // UTF-16LE, as the Windows program writes it
+    out.write(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    out.close();
+    ASSERT_TRUE(Main->OpenChartFile(newer));
+    EXPECT_EQ(Workspace.count(), 1);
+    EXPECT_EQ(Desktop.Warnings, QStringList{GetMessageText(u"uZentavoMain_WrongFileVersion")});
+    ASSERT_TRUE(Main->OpenChartFile(CopyOfFixture("same.szk")));
+    EXPECT_EQ(Desktop.Warnings.size(), 1);
+}
+
 TEST_F(Controller, CommandLineChartsOpenAndMissingOnesAreReported) {
     const QString chart = CopyOfFixture("eva.szk");
     Main->OpenCommandLineCharts({QStringLiteral("SMALL"), chart, Home.filePath("hors/no.SZK")});
@@ -194,7 +221,8 @@ TEST(MainWindow, ShowsChartsOnTabsAndTheStatusLine) {
     const QString chart = home.filePath(QStringLiteral("hors/eva.szk"));
     QFile::copy(Fixture, chart);
     {
-        TfrmMain window(folders);
+        TFakeDesktop desktop;
+        TfrmMain window(folders, {}, {}, &desktop);
         window.resize(1200, 850);
         window.show();
         window.Controller().OpenCommandLineCharts({chart});
@@ -206,5 +234,158 @@ TEST(MainWindow, ShowsChartsOnTabsAndTheStatusLine) {
         EXPECT_EQ(window.Workspace().count(), 0);
     }
     // The settings are written back at the end.
+    EXPECT_TRUE(QFileInfo(home.filePath(QStringLiteral("data/settings.ini"))).isFile());
+}
+
+TEST(MainWindow, StartSizeFollowsTheDesktop) {
+    EXPECT_EQ(TfrmMain::StartSize(QSize(1920, 1080), false), QSize(1024, 864));
+    EXPECT_EQ(TfrmMain::StartSize(QSize(2560, 1440), false), QSize(1359, 1152));
+    EXPECT_EQ(TfrmMain::StartSize(QSize(1920, 1080), true), QSize(845, 701));
+    const auto switches = TProgramSwitches::FromArguments({" small ", "Debug", "x.szk"});
+    EXPECT_TRUE(switches.Small && switches.Debug);
+    EXPECT_FALSE(switches.Font || switches.Gradient);
+}
+
+class MainWindowWithCharts : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("XDG_CONFIG_HOME", Config.path().toUtf8());
+        qunsetenv("SE_EPHE_PATH");
+        RegisterChartFonts(
+            QStringLiteral(VELKARIS_SOURCE_DIR "/share/velkaris/fonts/VelkarisWIN.ttf"));
+        Folders = TProgramFolders::Resolve(Home.path());
+        ASSERT_FALSE(Folders.EnsureHomeLayout());
+        Window = std::make_unique<TfrmMain>(Folders, TProgramSwitches{}, nullptr, &Desktop);
+        Window->show();
+        for (const char* name : {"a.szk", "b.szk", "c.szk"}) {
+            const QString path = Home.filePath(QStringLiteral("hors/") + QLatin1String(name));
+            QFile::copy(Fixture, path);
+            ASSERT_TRUE(Window->Controller().OpenChartFile(path));
+        }
+    }
+    QTemporaryDir Home, Config;
+    TProgramFolders Folders = TProgramFolders::Resolve({});
+    TFakeDesktop Desktop;
+    std::unique_ptr<TfrmMain> Window;
+};
+
+TEST_F(MainWindowWithCharts, CaptionStatusAndTheClipboardCopy) {
+    EXPECT_TRUE(Window->windowTitle().endsWith(QStringLiteral("v3.0")));
+    const quint16 language = LangManager::Instance().CurrentLanguageId();
+    Window->CycleLanguage(); // only the built-in language
+    EXPECT_TRUE(Window->windowTitle().endsWith(QStringLiteral("v3.0")));
+    EXPECT_EQ(LangManager::Instance().CurrentLanguageId(), language);
+    // A foreign place: the country and the age are cut off.
+    Window->CopyBirthDataToClipboard();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("Kovács Éva Zsófia 1985.08.23 14:35 Győr"));
+}
+
+TEST_F(MainWindowWithCharts, TabsMoveOnlyWhenDraggedWithCtrl) {
+    QTabBar* bar = Window->Workspace().tabBar();
+    const QString first = Window->Workspace().widget(0)->objectName();
+    const QPoint from = bar->tabRect(2).center();
+    const QPoint to = bar->tabRect(0).center();
+    QTest::mousePress(bar, Qt::LeftButton, {}, from);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
+    EXPECT_EQ(Window->Workspace().widget(0)->objectName(), first);
+    const QString third = Window->Workspace().widget(2)->objectName();
+    QTest::mousePress(bar, Qt::LeftButton, Qt::ControlModifier, from);
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::ControlModifier, to);
+    EXPECT_EQ(Window->Workspace().widget(0)->objectName(), third);
+}
+
+TEST_F(MainWindowWithCharts, ClosingTheLastChartBringsTheMenuBack) {
+    Window->HandleViewRequest(101);
+    EXPECT_FALSE(Window->menuBar()->isVisible());
+    ASSERT_TRUE(Window->Controller().CloseCharts(true, false));
+    emit Window->Workspace().tabCloseRequested(0); // nothing left: the close commands' tail
+    EXPECT_TRUE(Window->menuBar()->isVisible());
+}
+
+TEST_F(MainWindowWithCharts, HouseSystemMarksFollowTheStoredLetter) {
+    auto checked = [this] {
+        QStringList names;
+        for (QAction* a : Window->findChildren<QAction*>())
+            if (a->objectName().startsWith("hrendsz_") && a->isChecked())
+                names << a->objectName();
+        return names;
+    };
+    Window->Controller().SetHouseSystem(QStringLiteral("K"));
+    for (QAction* a : Window->findChildren<QAction*>())
+        if (a->objectName() == QLatin1String("hrendsz_Koch1_K_"))
+            a->trigger();
+    EXPECT_EQ(checked(), QStringList{"hrendsz_Koch1_K_"});
+    for (QAction* a : Window->findChildren<QAction*>())
+        if (a->objectName() == QLatin1String("hrendsz_Campanus1_C_"))
+            a->trigger();
+    EXPECT_EQ(checked(), QStringList{"hrendsz_Campanus1_C_"});
+    EXPECT_EQ(Window->Controller().Settings().GetHouseSystem(), QStringLiteral("C"));
+}
+
+TEST_F(MainWindowWithCharts, ViewModesCycleThroughTheBorderlessViews) {
+    EXPECT_EQ(Window->ViewMode(), 1);
+    Window->CycleViewMode();
+    EXPECT_EQ(Window->ViewMode(), 2);
+    EXPECT_FALSE(Window->menuBar()->isVisible());
+    Window->CycleViewMode();
+    EXPECT_EQ(Window->ViewMode(), 3);
+    Window->CycleViewMode();
+    EXPECT_EQ(Window->ViewMode(), 1);
+    EXPECT_TRUE(Window->menuBar()->isVisible());
+}
+
+TEST(MainWindow, FromTheCommandLineToSavedFiles) {
+    QTemporaryDir home, config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qunsetenv("SE_EPHE_PATH");
+    RegisterChartFonts(QStringLiteral(VELKARIS_SOURCE_DIR "/share/velkaris/fonts/VelkarisWIN.ttf"));
+    const TProgramFolders folders = TProgramFolders::Resolve(home.path());
+    ASSERT_FALSE(folders.EnsureHomeLayout());
+    const QString first = home.filePath(QStringLiteral("hors/egy.szk"));
+    const QString second = home.filePath(QStringLiteral("hors/ketto.szk"));
+    QFile::copy(Fixture, first);
+    QFile::copy(Fixture, second);
+    const QByteArray secondBefore = [&] {
+        QFile f(second);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    const QString renamed = home.filePath(QStringLiteral("hors/harom.szk"));
+    TFakeDesktop desktop;
+    {
+        TfrmMain window(folders, {}, {}, &desktop);
+        window.show();
+        window.Controller().OpenCommandLineCharts({QStringLiteral("DEBUG"), first, second});
+        ASSERT_EQ(window.Workspace().count(), 2);
+        window.Workspace().setCurrentIndex(0);
+        EXPECT_TRUE(window.StatusText().startsWith(QStringLiteral("Kovács Éva Zsófia")));
+        for (QAction* a : window.findChildren<QAction*>())
+            if (a->objectName() == QLatin1String("hrendsz_Koch1_K_"))
+                a->trigger();
+        for (int i = 0; i < 2; ++i) {
+            const auto* w = qobject_cast<TfrmBaseSzulKepletForm*>(window.Workspace().widget(i));
+            EXPECT_TRUE(w->ChartEntry(0)->Birth->Modified()) << i; // recalculated
+        }
+        // The first chart gets another name and is saved under it.
+        window.Workspace().setCurrentIndex(0);
+        window.Controller().ActiveRecord()->SetName(QStringLiteral("Harmadik"));
+        desktop.YesNo = true;
+        desktop.Save = renamed;
+        ASSERT_TRUE(window.Controller().SaveActiveChart(false));
+        // Closing asks for the other, modified chart; "No" leaves its file alone.
+        desktop.Answer = TDesktop::TAnswer::No;
+        EXPECT_TRUE(window.close());
+        EXPECT_EQ(window.Workspace().count(), 0);
+        EXPECT_EQ(desktop.Questions.size(), 2);
+    }
+    EXPECT_TRUE(QFileInfo(renamed).isFile());
+    QFile saved(renamed);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf16(reinterpret_cast<const char16_t*>(saved.readAll().constData()))
+                    .contains(QStringLiteral("Name=Harmadik")));
+    QFile untouched(second);
+    ASSERT_TRUE(untouched.open(QIODevice::ReadOnly));
+    EXPECT_EQ(untouched.readAll(), secondBefore);
     EXPECT_TRUE(QFileInfo(home.filePath(QStringLiteral("data/settings.ini"))).isFile());
 }

@@ -2,6 +2,7 @@
 
 #include "data/ProgramFolders.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
@@ -23,6 +24,15 @@ TRun Render(const QString& home, const QStringList& args) {
     const int code = RunRenderCommand(args, TProgramFolders::Resolve(home), outStream, errStream);
     errStream.flush();
     return {code, err};
+}
+
+/// A chart file whose birth date is no date (year 0): it cannot be read.
+QString BrokenChart(const QTemporaryDir& home) {
+    const QString path = home.filePath(QStringLiteral("broken.szk"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("[BirthInfo]\r\nName=Rossz\r\nYear=0\r\nMonth=2\r\nDay=30\r\n");
+    return path;
 }
 
 const QStringList Budapest2000{"--date", "2000-01-01", "--time", "13:00", "--zone",
@@ -75,6 +85,9 @@ TEST(RenderCommand, RefusesBadOptionsAndReportsWhatCannotBeWritten) {
         {Budapest2000 + QStringList{"-o", home.filePath("a.png"), "--size", "big"}, 2,
          "WIDTHxHEIGHT"},
         {{"/no/such/chart.szk", "-o", home.filePath("a.png")}, 1, "no such chart file"},
+        {{BrokenChart(home), "-o", home.filePath("a.png")},
+         1,
+         "Hiba a Születési képlet megnyitásakor!"},
         {Budapest2000 + QStringList{"-o", home.filePath("no/folder/a.png")}, 1,
          "cannot be written"},
         {Budapest2000 + QStringList{"-o", home.filePath("a.png"), "--second", "/no/such.szk"}, 1,
@@ -83,7 +96,7 @@ TEST(RenderCommand, RefusesBadOptionsAndReportsWhatCannotBeWritten) {
     for (const TCase& c : cases) {
         const TRun run = Render(home.path(), c.Args);
         EXPECT_EQ(run.Code, c.Code) << c.Message;
-        EXPECT_TRUE(run.Err.contains(QLatin1String(c.Message))) << run.Err.toStdString();
+        EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Message))) << run.Err.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(home.filePath("a.png")));
 }
