@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "ActionIcons.h"
 #include "ZentavoMain.h"
 #include "app/chart/ChartWindow.h"
 #include "app/dialogs/LifeStrategyDialog.h"
@@ -45,10 +46,6 @@ const std::pair<const char*, const char*> ZodiacItems[] = {{"zodiac_Sziderlis1_S
 /// The letter an item's name carries before its final "_".
 QString LetterOf(const QString& itemName) {
     return itemName.size() >= 2 ? itemName.mid(itemName.size() - 2, 1) : QString();
-}
-
-QIcon ThemeIcon(const char* name) {
-    return QIcon::fromTheme(QLatin1String(name));
 }
 
 } // namespace
@@ -155,7 +152,7 @@ void TfrmMain::ApplyCaption() {
 void TfrmMain::BuildActions() {
     TZentavoMain& c = *m_Controller;
     auto action = [this](const QString& text, const char* icon, QKeySequence key = {}) {
-        auto* a = new QAction(ThemeIcon(icon), text, this);
+        auto* a = new QAction(ActionIcons::Standard(icon), text, this);
         a->setShortcut(key);
         a->setToolTip(text);
         addAction(a);
@@ -196,9 +193,12 @@ void TfrmMain::BuildActions() {
     m_LifeStrategy = action(QStringLiteral("Életstratégia, járatlan út"), "view-grid",
                             QKeySequence(Qt::CTRL | Qt::Key_J));
     connect(m_LifeStrategy, &QAction::triggered, this, &TfrmMain::ShowLifeStrategyTable);
+    m_LifeStrategy->setIcon(ActionIcons::Glyph(QLatin1Char('t')));
+    m_SelfMarkerTable->setIcon(ActionIcons::Glyph(QLatin1Char('a')));
 
     m_SelfMarkerView = action(QStringLiteral("Énállapotok (Be/Ki)"), "view-visible");
     m_SelfMarkerView->setCheckable(true);
+    m_SelfMarkerView->setIcon(ActionIcons::Glyph(QChar(0x20AC)));
     connect(m_SelfMarkerView, &QAction::triggered, this, [this](bool down) {
         if (TfrmBaseSzulKepletForm* window = m_Controller->ActiveChartWindow()) {
             window->SetSelfMarkerView(down);
@@ -209,6 +209,7 @@ void TfrmMain::BuildActions() {
     });
     m_PersonalData = action(QStringLiteral("Személyes adatok ki/be kapcsolása"), "user-identity");
     m_PersonalData->setCheckable(true);
+    m_PersonalData->setIcon(ActionIcons::Glyph(QLatin1Char('S')));
     connect(m_PersonalData, &QAction::triggered, this, [this](bool down) {
         m_Controller->SettingsStore().WriteBool(S::chkbInkognito, K::Inkognito, down);
         RefreshStatus();
@@ -223,6 +224,7 @@ void TfrmMain::BuildActions() {
     m_Reader = action(QStringLiteral("Horoszkópolvasó bekapcsolása"), "help-contextual",
                       QKeySequence(Qt::CTRL | Qt::Key_Q));
     m_Reader->setCheckable(true);
+    m_Reader->setIcon(ActionIcons::Glyph(QLatin1Char('q')));
     m_ViewModeAction = action(QStringLiteral("Teljes képernyős nézet (Netbook)"), "view-fullscreen",
                               QKeySequence(Qt::Key_F11));
     connect(m_ViewModeAction, &QAction::triggered, this, &TfrmMain::CycleViewMode);
