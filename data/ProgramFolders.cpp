@@ -54,6 +54,13 @@ std::optional<QString> TProgramFolders::EnsureHomeLayout() const {
     return std::nullopt;
 }
 
+QString TProgramFolders::DataFilePath(const QString& fileName) const {
+    const QString own = QDir(m_Home).filePath(QStringLiteral("data/") + fileName);
+    if (QFileInfo(own).isFile())
+        return own;
+    return QDir(m_Shipped).filePath(QStringLiteral("data/") + fileName);
+}
+
 QString TProgramFolders::EphemerisPath() const {
     return QStringList{QDir(m_Home).filePath(QStringLiteral("data/sweph")),
                        QDir(m_Shipped).filePath(QStringLiteral("sweph")),

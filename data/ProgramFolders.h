@@ -21,6 +21,10 @@ public:
     /// folder; the first folder that cannot be made, or nullopt when all exist.
     std::optional<QString> EnsureHomeLayout() const;
 
+    /// The table file `fileName` of the data folder: `<home>/data/<fileName>` when that
+    /// file exists, else the shipped `<shipped>/data/<fileName>` (which may not exist).
+    QString DataFilePath(const QString& fileName) const;
+
     /// The ephemeris search path: <home>/data/sweph, <shipped>/sweph and the system's
     /// ephemeris folder, separated by ':'.
     QString EphemerisPath() const;

@@ -12,6 +12,7 @@ VELKARIS_PACKAGES=(
     fonts-dejavu-core fonts-liberation2 fonts-noto-core
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth clang-format
+    python3
 )
 
 velkaris_install_packages() {

@@ -3,6 +3,7 @@
 #include "ChartOptions.h"
 #include "ChartReport.h"
 #include "CliSettings.h"
+#include "CliZones.h"
 #include "calc/AspectOrbProvider.h"
 #include "calc/SWECalculator.h"
 #include "calc/SWESession.h"
@@ -13,6 +14,7 @@
 #include "core/SzuletesiKepletInfo.h"
 #include "core/VelkarisError.h"
 #include "core/ZentavoConsts.h"
+#include "data/DataSetInfoProvider.h"
 #include "data/ProgramFolders.h"
 #include "data/SzuletesiKepletAdatokINIFileLoader.h"
 
@@ -54,7 +56,8 @@ int RunChartCommand(const QStringList& args, const TProgramFolders& folders, QTe
         const TSWESession session(folders.EphemerisPath());
         TAspectOrbProvider orbs;
         orbs.LoadRows(settings.Provider());
-        TSWECalculator calculator(nullptr, &orbs, &settings.Provider());
+        const auto zones = ZoneProviderFor(*birth, folders);
+        TSWECalculator calculator(zones.get(), &orbs, &settings.Provider());
         TCalcResult result;
         result.SetChartKind(ChartKind::Natal);
         calculator.SetResult(&result);

@@ -81,7 +81,9 @@ void TChartOptions::FillRecord(TSzuletesiKepletInfo& birth) const {
     birth.SetLocLongDegree(LonDegree);
     birth.SetLocLongMinute(LonMinute);
     birth.SetLocLongWest(LonWest);
-    if (Lmt) {
+    if (!Country.isEmpty()) {
+        birth.SetLocCountryID(Country);
+    } else if (Lmt) {
         birth.SetTZoneCode(QStringLiteral("LMT"));
     } else {
         birth.SetTZCodeIsManual(true);
@@ -127,6 +129,10 @@ std::variant<TChartOptions, QString> ParseChartOptions(const QStringList& args) 
                 return TParse(
                     QStringLiteral("invalid zone \"%1\" (+hh:mm, -hh:mm or LMT)").arg(value));
             hasZone = true;
+        } else if (option == QLatin1String("--country")) {
+            o.Country = value.trimmed();
+            if (o.Country.isEmpty())
+                return TParse(QStringLiteral("--country needs a code"));
         } else if (option == QLatin1String("--lat")) {
             if (!ParseCoordinate(value, "NS", 90, o.LatDegree, o.LatMinute, o.LatSouth))
                 return TParse(QStringLiteral("invalid latitude \"%1\" (like 47N30)").arg(value));
@@ -148,18 +154,20 @@ std::variant<TChartOptions, QString> ParseChartOptions(const QStringList& args) 
         }
     }
     if (!o.ChartFile.isEmpty()) {
-        if (hasDate || hasTime || hasZone || hasLat || hasLon || o.IsBC)
+        if (hasDate || hasTime || hasZone || !o.Country.isEmpty() || hasLat || hasLon || o.IsBC)
             return TParse(QStringLiteral("a chart file carries its own moment and place; "
                                          "give either the file or --date, --time, --zone, "
                                          "--lat and --lon"));
         return TParse(o);
     }
-    const char* missing = !hasDate   ? "--date"
-                          : !hasTime ? "--time"
-                          : !hasZone ? "--zone"
-                          : !hasLat  ? "--lat"
-                          : !hasLon  ? "--lon"
-                                     : nullptr;
+    if (hasZone && !o.Country.isEmpty())
+        return TParse(QStringLiteral("give either --zone or --country"));
+    const char* missing = !hasDate                          ? "--date"
+                          : !hasTime                        ? "--time"
+                          : !hasZone && o.Country.isEmpty() ? "--zone (or --country)"
+                          : !hasLat                         ? "--lat"
+                          : !hasLon                         ? "--lon"
+                                                            : nullptr;
     if (missing)
         return TParse(QStringLiteral("missing %1").arg(QLatin1String(missing)));
     return TParse(o);

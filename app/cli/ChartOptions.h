@@ -22,6 +22,9 @@ struct TChartOptions {
     int ZoneHour = 0;
     int ZoneMinute = 0;
     bool ZoneWest = false;
+    /// A country code of the zone tables: the zone is resolved from it, in place of an
+    /// offset.
+    QString Country;
     int LatDegree = 0;
     int LatMinute = 0;
     bool LatSouth = false;

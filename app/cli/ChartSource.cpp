@@ -2,11 +2,13 @@
 
 #include "ChartOptions.h"
 #include "CliSettings.h"
+#include "CliZones.h"
 #include "calc/AspectOrbProvider.h"
 #include "calc/SWECalculator.h"
 #include "calc/SWESession.h"
 #include "core/Messages.h"
 #include "core/VelkarisError.h"
+#include "data/DataSetInfoProvider.h"
 #include "data/ProgramFolders.h"
 #include "data/SzuletesiKepletAdatokINIFileLoader.h"
 
@@ -38,7 +40,8 @@ CalculateChart(const TChartOptions& options, const TProgramFolders& folders,
         const TSWESession session(folders.EphemerisPath());
         TAspectOrbProvider orbs;
         orbs.LoadRows(settings.Provider());
-        TSWECalculator calculator(nullptr, &orbs, &settings.Provider());
+        const auto zones = ZoneProviderFor(*chart->Birth, folders);
+        TSWECalculator calculator(zones.get(), &orbs, &settings.Provider());
         chart->Result.SetChartKind(ChartKind::Natal);
         calculator.SetResult(&chart->Result);
         calculator.Calculate(chart->Birth.get());

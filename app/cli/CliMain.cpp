@@ -1,5 +1,7 @@
 #include "ChartCommand.h"
+#include "CityCommand.h"
 #include "RenderCommand.h"
+#include "ZoneCommand.h"
 #include "core/LangManager.h"
 #include "data/ProgramFolders.h"
 
@@ -20,7 +22,7 @@ const char* const Usage =
     "  --lang FILE  a language file (*.lng) for the texts of this run\n"
     "\n"
     "Commands:\n"
-    "  chart --date YYYY-MM-DD --time hh:mm[:ss] --zone +hh:mm|-hh:mm|LMT\n"
+    "  chart --date YYYY-MM-DD --time hh:mm[:ss] --zone +hh:mm|-hh:mm|LMT|--country CODE\n"
     "        --lat 47N30 --lon 19E03 [--bc] [--house P] [--zodiac T|S] [--json]\n"
     "  chart FILE.szk [--house P] [--zodiac T|S] [--json]\n"
     "        Calculates a chart with the home folder's settings and prints bodies,\n"
@@ -30,6 +32,11 @@ const char* const Usage =
     "        Draws the chart's wheel as the chart window shows it into a PNG picture\n"
     "        (white background); --second draws another chart as its outer ring;\n"
     "        --timing prints the drawing steps' times.\n"
+    "  zone --country CODE --local \"YYYY-MM-DD hh:mm\" [--lon DEG] [--json]\n"
+    "        Prints the time zone in force in a country at a local clock moment.\n"
+    "  city \"TEXT\" [--extended] [--json]\n"
+    "        Prints the city row that a place text finds (\"Budapest; H\", or the\n"
+    "        beginning of a name) in the small or, with --extended, the world table.\n"
     "  settings restore-defaults\n"
     "        Writes the default settings to <home>/data/settings.ini.\n";
 
@@ -116,6 +123,10 @@ int main(int argc, char* argv[]) {
         return RunChartCommand(args, folders, out, err);
     if (command == QLatin1String("render"))
         return RunRenderCommand(args, folders, out, err);
+    if (command == QLatin1String("zone"))
+        return RunZoneCommand(args, folders, out, err);
+    if (command == QLatin1String("city"))
+        return RunCityCommand(args, folders, out, err);
     if (command == QLatin1String("settings"))
         return RunSettingsCommand(args, folders, out, err);
     err << "velkaris-cli: unknown command \"" << command << "\"\n" << Usage;
