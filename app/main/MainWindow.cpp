@@ -3,6 +3,9 @@
 #include "ActionIcons.h"
 #include "ZentavoMain.h"
 #include "app/chart/ChartWindow.h"
+#include "app/dialogs/CestSettingsDialog.h"
+#include "app/dialogs/CountryAndTimeZoneDialog.h"
+#include "app/dialogs/EditCityDataBaseDialog.h"
 #include "app/dialogs/LifeStrategyDialog.h"
 #include "app/dialogs/OrbisSettingsDialog.h"
 #include "app/dialogs/SelfMarkersDialog.h"
@@ -316,6 +319,20 @@ void TfrmMain::BuildMenus() {
             RefreshStatus();
         });
     }
+    settings->addSeparator();
+    settings->addAction(QStringLiteral("Országok és időzónák"), this, [this] {
+        TfrmCountryAndTimeZone dialog(m_Controller->PlaceProvider(), this);
+        dialog.exec();
+    });
+    settings->addAction(QStringLiteral("Nyári időszámítás szabályai"), this, [this] {
+        TfrmCestSettings dialog(m_Controller->PlaceProvider(), this);
+        dialog.exec();
+    });
+    settings->addAction(QStringLiteral("Település adatok szerkesztése"), this, [this] {
+        TfrmEditCityDataBase editor(m_Controller->PlaceProvider(), this);
+        const bool confirmed = editor.exec() == QDialog::Accepted;
+        m_Controller->AfterCityEditor(editor.Changed(), confirmed);
+    });
     settings->addSeparator();
     settings->addAction(QStringLiteral("Betöltés fájlból"), this, &TfrmMain::LoadSettingsFromFile);
     settings->addAction(QStringLiteral("Mentés fájlba"), this, &TfrmMain::SaveSettingsToFile);

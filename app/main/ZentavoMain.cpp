@@ -3,10 +3,14 @@
 #include "Desktop.h"
 #include "app/chart/AttachmentPaths.h"
 #include "app/chart/ChartWindow.h"
+#include "app/dialogs/WaitWindow.h"
 #include "calc/SWESession.h"
 #include "core/Messages.h"
 #include "core/StrUtils.h"
 #include "core/VelkarisError.h"
+#include "data/CityLoader.h"
+#include "data/DataSetInfoProvider.h"
+#include "data/DataSetLoader.h"
 #include "data/SettingsKeys.h"
 
 #include <QDir>
@@ -33,7 +37,7 @@ TZentavoMain::TZentavoMain(const TProgramFolders& folders, QTabWidget& workspace
                            const TStartUpStep& startUpStep)
     : m_Folders(folders), m_Workspace(workspace), m_Desktop(desktop), m_Notifier(desktop),
       m_Store(folders.Home(), &m_Registry, &m_Notifier), m_Settings(m_Store),
-      m_Calculator(nullptr, &m_Orbs, &m_Settings), m_ChartFiles(folders.Home(), &m_Notifier) {
+      m_ChartFiles(folders.Home(), &m_Notifier) {
     auto step = [&](const char16_t* text) {
         if (startUpStep)
             startUpStep(GetMessageText(QStringView(text)));
@@ -45,9 +49,14 @@ TZentavoMain::TZentavoMain(const TProgramFolders& folders, QTabWidget& workspace
     if (!m_Store.SectionExists(SettingsSection::chkbZodiakusJelek))
         m_Store.RestoreDefaults();
     step(u"uZentavoMain_Load04");
+    step(u"uZentavoMain_Load05");
+    m_Places = std::make_unique<TDataSetInfoProvider>(folders, m_Settings.GetCityDatabase());
+    if (const QStringList errors = m_Places->LoadErrors(); !errors.isEmpty())
+        m_Desktop.ShowWarning(errors.join(QLatin1Char('\n')));
     step(u"uZentavoMain_Load06");
     m_Orbs.LoadRows(m_Settings);
     step(u"uZentavoMain_Load07");
+    m_Calculator = std::make_unique<TSWECalculator>(m_Places.get(), &m_Orbs, &m_Settings);
     step(u"uZentavoMain_Load08");
 }
 
@@ -65,6 +74,8 @@ void TZentavoMain::Shutdown() {
         delete window;
     m_Windows.clear();
     m_Store.SaveStore();
+    m_Calculator.reset();
+    m_Places.reset();
     m_Session.reset();
 }
 
@@ -437,6 +448,19 @@ void TZentavoMain::SetHouseSystem(const QString& letter) {
 void TZentavoMain::SetZodiac(const QString& letter) {
     m_Store.WriteString(SettingsSection::chkbZodiakus, SettingsKey::Zodiakus, letter);
     RecalculateAll(true);
+}
+
+void TZentavoMain::AfterCityEditor(bool changed, bool confirmed) {
+    if (!changed)
+        return;
+    TfrmWait wait(m_Workspace.window());
+    wait.ShowText(GetMessageText(confirmed ? u"uZentavoMain_EditCityDataBaseInProgress"
+                                           : u"uZentavoMain_EditCityDataBaseResotreInProgress"));
+    TCityLoader& cities = m_Places->Loader().CityLoader();
+    const std::optional<QString> failed = confirmed ? cities.SaveToExtendedFile() : cities.Reload();
+    wait.CloseWait();
+    if (failed)
+        m_Desktop.ShowError(*failed);
 }
 
 // The chart windows' host.

@@ -20,6 +20,7 @@ class QTabWidget;
 
 namespace velkaris {
 
+class TDataSetInfoProvider;
 class TSWESession;
 class TfrmBaseSzulKepletForm;
 
@@ -72,6 +73,9 @@ public:
     /// Stores the house system or zodiac letter and recalculates every chart.
     void SetHouseSystem(const QString& letter);
     void SetZodiac(const QString& letter);
+    /// After the city editor closed: with changes, saves the extended city file
+    /// (`confirmed`) or reads it again (dropping the changes), behind the wait window.
+    void AfterCityEditor(bool changed, bool confirmed);
     /// Writes the settings back; called once at the end, before the ephemeris closes.
     void Shutdown();
 
@@ -87,13 +91,15 @@ public:
     std::function<void(const QString&)> DrawTimingLog;
 
     TSettingsINIFileLoader& SettingsStore() { return m_Store; }
+    /// The city, country, time-zone and daylight-saving tables.
+    TDataSetInfoProvider& PlaceProvider() { return *m_Places; }
     TAspectOrbProvider& Orbs() { return m_Orbs; }
     const TProgramFolders& Folders() const { return m_Folders; }
 
     // The chart windows' host.
     const TSettingsProvider& Settings() const override { return m_Settings; }
     const TAspectOrbProvider* OrbProvider() const override { return &m_Orbs; }
-    TSWECalculator& Calculator() override { return m_Calculator; }
+    TSWECalculator& Calculator() override { return *m_Calculator; }
     QString ProgramFolder() const override { return m_Folders.Home(); }
     void ShowNotesEditor(const QString& kind, int id) override;
     QString AttachPicturePath(const QString& file) override;
@@ -128,7 +134,8 @@ private:
     TSettingsINIFileLoader m_Store;
     TSettingsProvider m_Settings;
     TAspectOrbProvider m_Orbs;
-    TSWECalculator m_Calculator;
+    std::unique_ptr<TDataSetInfoProvider> m_Places;
+    std::unique_ptr<TSWECalculator> m_Calculator;
     TSzuletesiKepletAdatokINIFileLoader m_ChartFiles;
     /// The chart windows in the order they were opened; the tabs own them.
     std::vector<TfrmBaseSzulKepletForm*> m_Windows;

@@ -7,6 +7,9 @@
 #include "core/LangManager.h"
 #include "core/Messages.h"
 #include "core/ZentavoConsts.h"
+#include "data/CityLoader.h"
+#include "data/DataSetInfoProvider.h"
+#include "data/DataSetLoader.h"
 #include "data/ProgramFolders.h"
 #include "render/ChartFonts.h"
 
@@ -200,6 +203,40 @@ TEST_F(Controller, CloseAllStopsAtTheFirstRefusal) {
     // From the last tab backwards: the last closes, the modified one refuses, the first
     // stays.
     EXPECT_EQ(Workspace.count(), 2);
+}
+
+TEST_F(Controller, CityEditorChangesAreSavedOnlyWhenThereAreAny) {
+    const QString saved = Home.filePath(QStringLiteral("data/table.city.dat.long"));
+    Main->AfterCityEditor(false, true);
+    EXPECT_FALSE(QFileInfo::exists(saved));
+    const int rows = Main->PlaceProvider().Loader().CityLoader().Table().RowCount();
+    ASSERT_GT(rows, 1000);
+    Main->AfterCityEditor(true, true);
+    ASSERT_TRUE(QFileInfo::exists(saved));
+    EXPECT_EQ(Main->PlaceProvider().Loader().CityLoader().Table().RowCount(), rows);
+    // Cancelled changes read the file again.
+    Main->AfterCityEditor(true, false);
+    EXPECT_EQ(Main->PlaceProvider().Loader().CityLoader().Table().RowCount(), rows);
+    EXPECT_TRUE(Desktop.Errors.isEmpty());
+}
+
+TEST_F(Controller, ChartsWithoutAZoneCodeTakeTheirZoneFromThePlace) {
+    // Budapest, 1 July 1943, 12:00 local: summer time was in force, so 10:00 UT.
+    auto record = std::make_shared<TSzuletesiKepletInfo>();
+    record->SetLoading(true);
+    record->SetName(QStringLiteral("Nyári idő"));
+    record->SetDateParts(1943, 7, 1, 12, 0, 0);
+    record->SetLocLatDegree(47);
+    record->SetLocLatMinute(30);
+    record->SetLocLongDegree(19);
+    record->SetLocLongMinute(3);
+    record->SetLocCountryID(QStringLiteral("H"));
+    record->SetLoading(false);
+    Main->OpenChartRecord(record);
+    ASSERT_NE(Main->ActiveFormInfo(0), nullptr);
+    const TDateTime ut = Main->ActiveFormInfo(0)->Result->UniversalTime;
+    EXPECT_EQ(ut.Hour(), 10);
+    EXPECT_EQ(ut.Day(), 1);
 }
 
 TEST_F(Controller, AHouseSystemChangeRecalculatesEveryChart) {

@@ -80,6 +80,11 @@ std::vector<std::unique_ptr<TCalcResult>> ChartsOf(const TPictureCase& c,
     return charts;
 }
 
+// Test names and failure messages show the picture's name.
+[[maybe_unused]] void PrintTo(const TPictureCase& c, std::ostream* out) {
+    *out << c.Name;
+}
+
 int DifferingPixels(const QImage& a, const QImage& b) {
     int differing = 0;
     for (int y = 0; y < a.height(); ++y) {
