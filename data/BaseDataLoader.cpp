@@ -84,4 +84,11 @@ std::optional<QString> TBaseDataLoader::LoadKeepingError(const QString& fileName
     return m_LoadError;
 }
 
+QString TBaseDataLoader::FileForMode(const QString& base, int mode) const {
+    if (mode != 0 && mode != 1)
+        return {};
+    const QString variant = base + (mode == 0 ? QStringLiteral(".small") : QStringLiteral(".long"));
+    return DataFileExists(variant) ? variant : base;
+}
+
 } // namespace velkaris

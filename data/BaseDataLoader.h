@@ -49,6 +49,9 @@ public:
     bool LoadFromDataFolder(const QString& fileName);
     /// True when data file `fileName` exists in the home or the shipped data folder.
     bool DataFileExists(const QString& fileName) const;
+    /// The file a city-database mode selects: `base` + ".small" (mode 0) or ".long"
+    /// (mode 1) when that exists, else `base`; empty (nothing to load) for another mode.
+    QString FileForMode(const QString& base, int mode) const;
 
     /// The error of the last load that the constructor or a reload made; nullopt when it
     /// went through.

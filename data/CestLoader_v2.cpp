@@ -27,16 +27,11 @@ void TCestLoader_v2::DefineColumns() {
 std::optional<QString> TCestLoader_v2::Reload() {
     TDataTable& table = Table();
     table.DisableControls();
-    table.SetOrderColumn(QStringLiteral("CountryCode"));
+    // Emptied first: ordering the old rows would be wasted work.
     table.Clear();
-    const QString base = QStringLiteral("table.cest.v2.dat");
-    QString file;
-    if (m_Mode == 0 || m_Mode == 1) {
-        const QString variant =
-            base + (m_Mode == 0 ? QStringLiteral(".small") : QStringLiteral(".long"));
-        file = DataFileExists(variant) ? variant : base;
-    }
-    const std::optional<QString> error = LoadKeepingError(file);
+    table.SetOrderColumn(QStringLiteral("CountryCode"));
+    const std::optional<QString> error =
+        LoadKeepingError(FileForMode(QStringLiteral("table.cest.v2.dat"), m_Mode));
     m_LastYear = 0;
     const int ev = table.ColumnIndex(u"EV");
     for (int row = 0; row < table.RowCount(); ++row)

@@ -58,14 +58,8 @@ std::optional<QString> TCityLoader::Reload() {
     table.Clear();
     table.SetOrderColumn(CityNameColumn);
     m_CoordinateRule = true;
-    const QString base = QStringLiteral("table.city.dat");
-    QString file;
-    if (m_Mode == 0 || m_Mode == 1) {
-        const QString variant =
-            base + (m_Mode == 0 ? QStringLiteral(".small") : QStringLiteral(".long"));
-        file = DataFileExists(variant) ? variant : base;
-    }
-    const std::optional<QString> error = LoadKeepingError(file);
+    const std::optional<QString> error =
+        LoadKeepingError(FileForMode(QStringLiteral("table.city.dat"), m_Mode));
     RebuildLookupList();
     table.EnableControls();
     return error;
