@@ -12,11 +12,10 @@
 namespace velkaris {
 
 TfrmCestSettings::TfrmCestSettings(TDataSetInfoProvider& places, QWidget* parent)
-    : QDialog(parent), m_Countries(places.Loader().CountryLoader().Table()),
+    : TCountryFollowingDialog(places.Loader().CountryLoader().Table(), parent),
       m_Rules(places.Loader().CestLoader().Table()) {
     setObjectName(QStringLiteral("frmCestSettings"));
     setWindowTitle(QStringLiteral("Nyári / Téli időszámítás-beállítások"));
-    setModal(true);
 
     auto* rules = new QGroupBox(QStringLiteral(" Téli / Nyári időszámítás-adatok "), this);
     rules->setObjectName(QStringLiteral("grpCestData"));
@@ -44,13 +43,6 @@ TfrmCestSettings::~TfrmCestSettings() {
     Unfollow();
 }
 
-void TfrmCestSettings::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    m_Countries.AddObserver(this);
-    m_Countries.Locate({QStringLiteral("CountryCode")}, {QStringLiteral("H")}, false);
-    CurrentRowChanged();
-}
-
 void TfrmCestSettings::CurrentRowChanged() {
     const int column = m_Rules.ColumnIndex(u"CountryCode");
     const QString country = m_Countries.Text(u"CountryCode");
@@ -58,13 +50,8 @@ void TfrmCestSettings::CurrentRowChanged() {
         [column, country](const TDataRow& row) { return row.Text(column) == country; });
 }
 
-void TfrmCestSettings::done(int result) {
-    Unfollow();
-    QDialog::done(result);
-}
-
 void TfrmCestSettings::Unfollow() {
-    m_Countries.RemoveObserver(this);
+    TCountryFollowingDialog::Unfollow();
     if (m_Rules.IsFiltered())
         m_Rules.SetFilter({});
 }

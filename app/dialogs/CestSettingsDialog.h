@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CountryAndTimeZoneDialog.h"
 #include "data/DataTable.h"
 
 #include <QDialog>
@@ -15,24 +16,17 @@ class TDataSetInfoProvider;
 /// code compared exactly) and the filter follows the country table's current row, which
 /// moves to "H" when the window opens. Closing it removes the filter, so that the zone
 /// queries see every rule again. It changes no table.
-class TfrmCestSettings : public QDialog, private TTableObserver {
+class TfrmCestSettings : public TCountryFollowingDialog {
     Q_OBJECT
 public:
     /// `places` is not owned and must outlive the window.
     explicit TfrmCestSettings(TDataSetInfoProvider& places, QWidget* parent = nullptr);
     ~TfrmCestSettings() override;
 
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void RowsChanged() override {}
     void CurrentRowChanged() override;
-    void Unfollow();
+    void Unfollow() override;
 
-    TDataTable& m_Countries;
     TDataTable& m_Rules;
 };
 

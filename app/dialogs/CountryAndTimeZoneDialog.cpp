@@ -42,11 +42,36 @@ QGroupBox* CreateCountryGroup(TDataTable& countries, QWidget* parent) {
     return group;
 }
 
+TCountryFollowingDialog::TCountryFollowingDialog(TDataTable& countries, QWidget* parent)
+    : QDialog(parent), m_Countries(countries) {
+    setModal(true);
+}
+
+TCountryFollowingDialog::~TCountryFollowingDialog() {
+    m_Countries.RemoveObserver(this);
+}
+
+void TCountryFollowingDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Opening();
+    m_Countries.AddObserver(this);
+    m_Countries.Locate({QStringLiteral("CountryCode")}, {QStringLiteral("H")}, false);
+    CurrentRowChanged();
+}
+
+void TCountryFollowingDialog::done(int result) {
+    Unfollow();
+    QDialog::done(result);
+}
+
+void TCountryFollowingDialog::Unfollow() {
+    m_Countries.RemoveObserver(this);
+}
+
 TfrmCountryAndTimeZone::TfrmCountryAndTimeZone(TDataSetInfoProvider& places, QWidget* parent)
-    : QDialog(parent), m_Places(places), m_Countries(places.Loader().CountryLoader().Table()) {
+    : TCountryFollowingDialog(places.Loader().CountryLoader().Table(), parent), m_Places(places) {
     setObjectName(QStringLiteral("frmCountryAndTimeZone"));
     setWindowTitle(QStringLiteral("Országok és időzónáik..."));
-    setModal(true);
 
     auto* zone = new QGroupBox(QStringLiteral(" Időzóna adatok "), this);
     zone->setObjectName(QStringLiteral("grpTimeZone"));
@@ -69,17 +94,9 @@ TfrmCountryAndTimeZone::TfrmCountryAndTimeZone(TDataSetInfoProvider& places, QWi
     resize(560, 520);
 }
 
-TfrmCountryAndTimeZone::~TfrmCountryAndTimeZone() {
-    Unfollow();
-}
-
-void TfrmCountryAndTimeZone::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+void TfrmCountryAndTimeZone::Opening() {
     for (QLabel* label : {m_ZoneName, m_Delta, m_Type})
         label->clear();
-    m_Countries.AddObserver(this);
-    m_Countries.Locate({QStringLiteral("CountryCode")}, {QStringLiteral("H")}, false);
-    CurrentRowChanged();
 }
 
 void TfrmCountryAndTimeZone::CurrentRowChanged() {
@@ -91,15 +108,6 @@ void TfrmCountryAndTimeZone::CurrentRowChanged() {
     m_ZoneName->setText(zone->TimeZoneCode + QStringLiteral(" - ") + zone->DisplayName);
     m_Delta->setText(zone->DeltaText());
     m_Type->setText(zone->Type);
-}
-
-void TfrmCountryAndTimeZone::done(int result) {
-    Unfollow();
-    QDialog::done(result);
-}
-
-void TfrmCountryAndTimeZone::Unfollow() {
-    m_Countries.RemoveObserver(this);
 }
 
 } // namespace velkaris
