@@ -2,26 +2,15 @@
 
 #include "ChartOptions.h"
 #include "ChartReport.h"
+#include "ChartSource.h"
 #include "CliSettings.h"
-#include "CliZones.h"
-#include "calc/AspectOrbProvider.h"
-#include "calc/SWECalculator.h"
 #include "calc/SWESession.h"
-#include "core/CalcResult.h"
 #include "core/Messages.h"
 #include "core/PlanetConstInfoProvider.h"
-#include "core/SegedUtils.h"
-#include "core/SzuletesiKepletInfo.h"
-#include "core/VelkarisError.h"
-#include "core/ZentavoConsts.h"
-#include "data/DataSetInfoProvider.h"
 #include "data/ProgramFolders.h"
-#include "data/SzuletesiKepletAdatokINIFileLoader.h"
+#include "data/SettingsINIFileLoader.h"
 
-#include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
 namespace velkaris {
 
@@ -33,50 +22,24 @@ int RunChartCommand(const QStringList& args, const TProgramFolders& folders, QTe
         return 2;
     }
     const TChartOptions& options = std::get<TChartOptions>(parsed);
-    try {
-        std::unique_ptr<TSzuletesiKepletInfo> birth;
-        if (options.ChartFile.isEmpty()) {
-            birth = std::make_unique<TSzuletesiKepletInfo>();
-            options.FillRecord(*birth);
-        } else {
-            if (!QFileInfo(options.ChartFile).isFile()) {
-                err << "velkaris-cli chart: no such chart file: " << options.ChartFile << "\n";
-                return 1;
-            }
-            TSzuletesiKepletAdatokINIFileLoader loader(folders.Home(), nullptr);
-            birth = loader.LoadChartFile(options.ChartFile, false);
-            if (!birth) {
-                err << "velkaris-cli chart: " << GetMessageText(u"uZentavoMain_LoadSzulKepletError")
-                    << " " << options.ChartFile << "\n";
-                return 1;
-            }
-        }
-        TCliSettings settings(folders);
-        settings.Override(options.HouseSystem, options.Zodiac);
-        const TSWESession session(folders.EphemerisPath());
-        TAspectOrbProvider orbs;
-        orbs.LoadRows(settings.Provider());
-        const auto zones = ZoneProviderFor(*birth, folders);
-        TSWECalculator calculator(zones.get(), &orbs, &settings.Provider());
-        TCalcResult result;
-        result.SetChartKind(ChartKind::Natal);
-        calculator.SetResult(&result);
-        calculator.Calculate(birth.get());
-        const double jdUT = calculator.JulianDayUT();
-        const TSWEPlanetNames libraryNames;
-        const TPlanetConstInfoProvider names(nullptr, &libraryNames);
-        if (options.Json)
-            out << QJsonDocument(ChartResultJson(result, jdUT, names))
-                       .toJson(QJsonDocument::Compact)
-                << "\n";
-        else
-            WriteChartText(out, result, jdUT, names);
-        out.flush();
-        return 0;
-    } catch (const EVelkarisError& e) {
-        err << "velkaris-cli chart: " << e.UserText() << "\n";
+    TCliSettings settings(folders);
+    settings.Override(options.HouseSystem, options.Zodiac);
+    const auto calculated = CalculateChart(options, folders, settings);
+    if (const auto* error = std::get_if<QString>(&calculated)) {
+        err << "velkaris-cli chart: " << *error << "\n";
         return 1;
     }
+    const TCalculatedChart& chart = *std::get<std::unique_ptr<TCalculatedChart>>(calculated);
+    const TSWEPlanetNames libraryNames;
+    const TPlanetConstInfoProvider names(nullptr, &libraryNames);
+    if (options.Json)
+        out << QJsonDocument(ChartResultJson(chart.Result, chart.JulianDayUT, names))
+                   .toJson(QJsonDocument::Compact)
+            << "\n";
+    else
+        WriteChartText(out, chart.Result, chart.JulianDayUT, names);
+    out.flush();
+    return 0;
 }
 
 int RunSettingsCommand(const QStringList& args, const TProgramFolders& folders, QTextStream& out,
