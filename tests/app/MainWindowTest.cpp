@@ -66,15 +66,22 @@ public:
 
 const QString Fixture = QStringLiteral(VELKARIS_TEST_DATA_DIR "/data/data/windows-chart.szk");
 
+/// A home folder and a user configuration folder of their own for one test: the
+/// environment points at them, the symbol font is there, the home layout exists.
+/// Empty folders when the layout cannot be made.
+TProgramFolders PrepareHome(const QTemporaryDir& home, const QTemporaryDir& config) {
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qunsetenv("SE_EPHE_PATH");
+    RegisterChartFonts(QStringLiteral(VELKARIS_SOURCE_DIR "/share/velkaris/fonts/VelkarisWIN.ttf"));
+    const TProgramFolders folders = TProgramFolders::Resolve(home.path());
+    EXPECT_FALSE(folders.EnsureHomeLayout());
+    return folders;
+}
+
 class Controller : public ::testing::Test {
 protected:
     void SetUp() override {
-        qunsetenv("SE_EPHE_PATH");
-        qputenv("XDG_CONFIG_HOME", Config.path().toUtf8());
-        RegisterChartFonts(
-            QStringLiteral(VELKARIS_SOURCE_DIR "/share/velkaris/fonts/VelkarisWIN.ttf"));
-        Folders = TProgramFolders::Resolve(Home.path());
-        ASSERT_FALSE(Folders.EnsureHomeLayout());
+        Folders = PrepareHome(Home, Config);
         Workspace.resize(1000, 700);
         Main = std::make_unique<TZentavoMain>(Folders, Workspace, Desktop);
     }
@@ -250,11 +257,7 @@ TEST_F(Controller, AHouseSystemChangeRecalculatesEveryChart) {
 
 TEST(MainWindow, ShowsChartsOnTabsAndTheStatusLine) {
     QTemporaryDir home, config;
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    qunsetenv("SE_EPHE_PATH");
-    RegisterChartFonts(QStringLiteral(VELKARIS_SOURCE_DIR "/share/velkaris/fonts/VelkarisWIN.ttf"));
-    const TProgramFolders folders = TProgramFolders::Resolve(home.path());
-    ASSERT_FALSE(folders.EnsureHomeLayout());
+    const TProgramFolders folders = PrepareHome(home, config);
     const QString chart = home.filePath(QStringLiteral("hors/eva.szk"));
     QFile::copy(Fixture, chart);
     {
@@ -286,12 +289,7 @@ TEST(MainWindow, StartSizeFollowsTheDesktop) {
 class MainWindowWithCharts : public ::testing::Test {
 protected:
     void SetUp() override {
-        qputenv("XDG_CONFIG_HOME", Config.path().toUtf8());
-        qunsetenv("SE_EPHE_PATH");
-        RegisterChartFonts(
-            QStringLiteral(VELKARIS_SOURCE_DIR "/share/velkaris/fonts/VelkarisWIN.ttf"));
-        Folders = TProgramFolders::Resolve(Home.path());
-        ASSERT_FALSE(Folders.EnsureHomeLayout());
+        Folders = PrepareHome(Home, Config);
         Window = std::make_unique<TfrmMain>(Folders, TProgramSwitches{}, nullptr, &Desktop);
         Window->show();
         for (const char* name : {"a.szk", "b.szk", "c.szk"}) {
@@ -374,11 +372,7 @@ TEST_F(MainWindowWithCharts, ViewModesCycleThroughTheBorderlessViews) {
 
 TEST(MainWindow, FromTheCommandLineToSavedFiles) {
     QTemporaryDir home, config;
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    qunsetenv("SE_EPHE_PATH");
-    RegisterChartFonts(QStringLiteral(VELKARIS_SOURCE_DIR "/share/velkaris/fonts/VelkarisWIN.ttf"));
-    const TProgramFolders folders = TProgramFolders::Resolve(home.path());
-    ASSERT_FALSE(folders.EnsureHomeLayout());
+    const TProgramFolders folders = PrepareHome(home, config);
     const QString first = home.filePath(QStringLiteral("hors/egy.szk"));
     const QString second = home.filePath(QStringLiteral("hors/ketto.szk"));
     QFile::copy(Fixture, first);
