@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -197,6 +198,22 @@ TEST_F(Controller, ClosingAModifiedChartAsksAndCancelKeepsIt) {
     // Nothing left to close.
     EXPECT_TRUE(Main->CloseCharts(false, true));
     EXPECT_EQ(Desktop.Errors.last(), GetMessageText(u"uZentavoMain_NoOpenedSzulKeplet"));
+}
+
+TEST_F(Controller, YesSavesBeforeClosing) {
+    const QString path = CopyOfFixture("eva.szk");
+    ASSERT_TRUE(Main->OpenChartFile(path));
+    Main->ActiveRecord()->SetGender(2);
+    ASSERT_TRUE(Main->ActiveRecord()->Modified());
+    Desktop.Answer = TDesktop::TAnswer::Yes;
+    EXPECT_TRUE(Main->CloseCharts(false, true));
+    EXPECT_EQ(Workspace.count(), 0);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    EXPECT_TRUE(
+        QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2)
+            .contains(QStringLiteral("Gender=2")));
 }
 
 TEST_F(Controller, CloseAllStopsAtTheFirstRefusal) {
@@ -419,4 +436,30 @@ TEST(MainWindow, FromTheCommandLineToSavedFiles) {
     ASSERT_TRUE(untouched.open(QIODevice::ReadOnly));
     EXPECT_EQ(untouched.readAll(), secondBefore);
     EXPECT_TRUE(QFileInfo(home.filePath(QStringLiteral("data/settings.ini"))).isFile());
+}
+
+TEST_F(MainWindowWithCharts, TheFolderMenuMirrorsTheChartsFolder) {
+    QDir(Home.path()).mkpath(QStringLiteral("hors/család/üres"));
+    QFile::copy(Fixture, Home.filePath(QStringLiteral("hors/család/anya.SZK")));
+    QFile(Home.filePath(QStringLiteral("hors/jegyzet.txt"))).open(QIODevice::WriteOnly);
+    QMenu* folder = Window->findChild<QMenu*>(QStringLiteral("mnuDirectroy"));
+    ASSERT_NE(folder, nullptr);
+    emit folder->aboutToShow();
+    QStringList items;
+    for (QAction* a : folder->actions())
+        items << a->text();
+    // The subfolders first (the home layout's own among them), then the chart files,
+    // each by name; no other files.
+    EXPECT_EQ(items,
+              (QStringList{"család", "docs", "images", "import", "a.szk", "b.szk", "c.szk"}));
+    QMenu* family = folder->actions().first()->menu();
+    emit family->aboutToShow();
+    ASSERT_EQ(family->actions().size(), 2);
+    EXPECT_EQ(family->actions()[1]->text(), QStringLiteral("anya.SZK"));
+    QMenu* empty = family->actions()[0]->menu();
+    emit empty->aboutToShow();
+    EXPECT_EQ(empty->actions().first()->text(), QStringLiteral("[Üres]"));
+    // Choosing a file opens it, without touching the others.
+    family->actions()[1]->trigger();
+    EXPECT_EQ(Window->Workspace().count(), 4);
 }
