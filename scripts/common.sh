@@ -5,6 +5,11 @@ set -euo pipefail
 
 VELKARIS_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
+# ccache: compilations of another clone of the tree hit the same cache entries (paths
+# relative to the tree, the working folder left out of the hash).
+export CCACHE_BASEDIR="$VELKARIS_ROOT"
+export CCACHE_NOHASHDIR=true
+
 VELKARIS_PACKAGES=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev libgl-dev qt6-translations-l10n
