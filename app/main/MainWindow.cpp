@@ -139,6 +139,8 @@ TfrmMain::TfrmMain(const TProgramFolders& folders, const TProgramSwitches& switc
 }
 
 TfrmMain::~TfrmMain() {
+    // The workspace outlives the controller here; its signals must not reach it.
+    m_Workspace->disconnect(this);
     if (m_Controller)
         m_Controller->Shutdown();
 }

@@ -70,9 +70,13 @@ void TZentavoMain::Shutdown() {
     m_ShutDown = true;
     // The windows go with their tabs; the settings are written back; the ephemeris is
     // closed last.
-    for (TfrmBaseSzulKepletForm* window : m_Windows)
+    // Each window leaves the list before it goes: removing its tab changes the active
+    // tab, and the handlers of that look the windows up again.
+    while (!m_Windows.empty()) {
+        TfrmBaseSzulKepletForm* window = m_Windows.back();
+        m_Windows.pop_back();
         delete window;
-    m_Windows.clear();
+    }
     m_Store.SaveStore();
     m_Calculator.reset();
     m_Places.reset();
