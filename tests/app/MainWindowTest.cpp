@@ -430,8 +430,10 @@ TEST(MainWindow, FromTheCommandLineToSavedFiles) {
     EXPECT_TRUE(QFileInfo(renamed).isFile());
     QFile saved(renamed);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf16(reinterpret_cast<const char16_t*>(saved.readAll().constData()))
-                    .contains(QStringLiteral("Name=Harmadik")));
+    const QByteArray bytes = saved.readAll();
+    EXPECT_TRUE(
+        QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2)
+            .contains(QStringLiteral("Name=Harmadik")));
     QFile untouched(second);
     ASSERT_TRUE(untouched.open(QIODevice::ReadOnly));
     EXPECT_EQ(untouched.readAll(), secondBefore);
