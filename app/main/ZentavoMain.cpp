@@ -25,6 +25,11 @@ namespace {
 const QString ChartFileFilter = QStringLiteral("Születési képlet (*.szk);;Minden fájl (*)");
 const QString SheetPrefix = QStringLiteral("tsSheet");
 
+/// The record's name differs from the one it was loaded or last saved with.
+bool NameChanged(const TSzuletesiKepletInfo& record) {
+    return !record.OriginalName().trimmed().isEmpty() && record.OriginalName() != record.Name();
+}
+
 int SheetNumber(const QString& name) {
     static const QRegularExpression digits(QStringLiteral("(\\d+)$"));
     const auto match = digits.match(name);
@@ -263,8 +268,7 @@ bool TZentavoMain::SaveActiveChart(bool saveAs) {
         m_Desktop.ShowError(GetMessageText(u"uZentavoMain_NoSelectableSzulKeplet"));
         return false;
     }
-    const bool nameChanged =
-        !record->OriginalName().trimmed().isEmpty() && record->OriginalName() != record->Name();
+    const bool nameChanged = NameChanged(*record);
     if (nameChanged && !saveAs) {
         const QString question = GetMessageText(u"uZentavoMain_NameChanged")
                                      .replace(QLatin1String("#01#"), record->OriginalName())
@@ -330,8 +334,7 @@ bool TZentavoMain::SaveActiveChart(bool saveAs) {
 // Closing.
 
 TDesktop::TAnswer TZentavoMain::AskToSave(const TSzuletesiKepletInfo& record) {
-    const bool nameChanged =
-        !record.OriginalName().trimmed().isEmpty() && record.OriginalName() != record.Name();
+    const bool nameChanged = NameChanged(record);
     if (nameChanged)
         return m_Desktop.AskYesNoCancel(GetMessageText(u"uZentavoMain_NameChanged")
                                             .replace(QLatin1String("#01#"), record.OriginalName())
@@ -351,8 +354,7 @@ bool TZentavoMain::CloseChartBySheet(const QString& sheetName, bool ask) {
     const quint8 kind = first ? first->Result->ChartKind : ChartKind::Unassigned;
     bool proceed = true;
     if (ask && record && (kind == ChartKind::Natal || kind == ChartKind::SelfMarkerView)) {
-        const bool nameChanged =
-            !record->OriginalName().trimmed().isEmpty() && record->OriginalName() != record->Name();
+        const bool nameChanged = NameChanged(*record);
         switch (AskToSave(*record)) {
         case TDesktop::TAnswer::Cancel:
             proceed = false;
