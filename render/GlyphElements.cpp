@@ -91,7 +91,9 @@ void TBaseGraphicControl::PaintText() {
         m_Picture->TextOut(1, TextTop / 2, GlyphText);
 }
 
-void TBaseGraphicControl::AddExtraExtent(int& extraHeight, int& extraWidth) const {
+void TBaseGraphicControl::AddExtraExtent(const TChartCanvas& measure, int& extraHeight,
+                                         int& extraWidth) const {
+    (void)measure;
     (void)extraHeight;
     (void)extraWidth;
 }
@@ -104,7 +106,7 @@ void TBaseGraphicControl::ResizeToText(bool centred) {
         extraHeight = Rnd(Rnd(m_Picture->TextHeight(LordsText) / 7.0) * 2.5);
         extraWidth = m_Picture->TextWidth(LordsText) / 7;
     }
-    AddExtraExtent(extraHeight, extraWidth);
+    AddExtraExtent(*m_Picture, extraHeight, extraWidth);
     int height = m_Picture->TextHeight(GlyphText) + extraHeight;
     if (centred)
         height += PadHeight + TextTop;
@@ -318,9 +320,8 @@ QString TSelfMarkerGraphicControl::GlyphTextFor(int) const {
     return QString(GlyphText::SelfMarker);
 }
 
-void TSelfMarkerGraphicControl::AddExtraExtent(int& extraHeight, int& extraWidth) const {
-    TImageCanvas measure(1, 1);
-    ApplyFont(measure);
+void TSelfMarkerGraphicControl::AddExtraExtent(const TChartCanvas& measure, int& extraHeight,
+                                               int& extraWidth) const {
     const int h = measure.TextHeight(GlyphText);
     const int w = measure.TextWidth(GlyphText);
     if (PointerMode) {

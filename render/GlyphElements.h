@@ -94,8 +94,10 @@ protected:
     virtual QString GlyphTextFor(int id) const = 0;
     /// Sets the texts and font that depend on the id before the element is sized.
     virtual void PrepareForId() {}
-    /// Extra extent a subclass adds to the text's (marker shapes).
-    virtual void AddExtraExtent(int& extraHeight, int& extraWidth) const;
+    /// Extra extent a subclass adds to the text's (marker shapes), measured on `measure`,
+    /// which carries the element's font.
+    virtual void AddExtraExtent(const TChartCanvas& measure, int& extraHeight,
+                                int& extraWidth) const;
     /// Called after the element was resized to its texts.
     virtual void Resized() {}
     /// Draws the text into a freshly sized picture (not for transparent elements).
@@ -193,7 +195,8 @@ public:
 
 protected:
     QString GlyphTextFor(int id) const override;
-    void AddExtraExtent(int& extraHeight, int& extraWidth) const override;
+    void AddExtraExtent(const TChartCanvas& measure, int& extraHeight,
+                        int& extraWidth) const override;
     void Resized() override { Painted = false; }
 
 private:
