@@ -1,9 +1,9 @@
 #pragma once
 
 #include "CityEditRows.h"
+#include "CityGridModel.h"
 #include "data/DataTable.h"
 
-#include <QAbstractTableModel>
 #include <QDialog>
 #include <functional>
 
@@ -18,33 +18,6 @@ namespace velkaris {
 class TCityLoader;
 class TDataSetInfoProvider;
 class TfrmWait;
-
-/// The city table for the editor's grid: name, country, zone, longitude and latitude,
-/// the coordinates as the city loader shows them.
-class TCityGridModel : public QAbstractTableModel, public TTableObserver {
-    Q_OBJECT
-public:
-    /// `cities` is not owned and must outlive the model.
-    explicit TCityGridModel(TCityLoader& cities, QObject* parent = nullptr);
-    ~TCityGridModel() override;
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
-
-    void RowsChanged() override;
-    void CurrentRowChanged() override;
-
-signals:
-    /// The table's current row moved to `row` (-1 for an empty table).
-    void CurrentRowMoved(int row);
-
-private:
-    TCityLoader& m_Cities;
-    std::vector<int> m_Columns;
-};
 
 /// The city editor "Település adatok szerkesztése": adds, changes and deletes rows of the
 /// extended city database, which it switches in when it is shown.

@@ -39,6 +39,10 @@ void TQtDesktop::ShowWarning(const QString& message) {
     QMessageBox::warning(m_Parent, Title, message);
 }
 
+void TQtDesktop::ShowInformation(const QString& message) {
+    QMessageBox::information(m_Parent, Title, message);
+}
+
 QStringList TQtDesktop::ChooseOpenFiles(const QString& title, const QString& folder,
                                         const QString& filter, bool many) {
     if (many)

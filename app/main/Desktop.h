@@ -21,6 +21,7 @@ public:
     virtual TAnswer AskYesNoCancel(const QString& question) = 0;
     virtual void ShowError(const QString& message) = 0;
     virtual void ShowWarning(const QString& message) = 0;
+    virtual void ShowInformation(const QString& message) = 0;
     /// Files chosen in the open dialog (several when `many`); empty when cancelled.
     virtual QStringList ChooseOpenFiles(const QString& title, const QString& folder,
                                         const QString& filter, bool many) = 0;
@@ -59,6 +60,7 @@ public:
     TAnswer AskYesNoCancel(const QString& question) override;
     void ShowError(const QString& message) override;
     void ShowWarning(const QString& message) override;
+    void ShowInformation(const QString& message) override;
     QStringList ChooseOpenFiles(const QString& title, const QString& folder, const QString& filter,
                                 bool many) override;
     std::optional<QString> ChooseSaveFile(const QString& title, const QString& proposed,

@@ -1,5 +1,6 @@
 #include "app/main/MainWindow.h"
 
+#include "TestDesktop.h"
 #include "WidgetTestEnvironment.h"
 #include "app/chart/ChartWindow.h"
 #include "app/main/Desktop.h"
@@ -28,56 +29,12 @@
 #include <gtest/gtest.h>
 
 using namespace velkaris;
+using velkaris::test::PrepareHome;
+using velkaris::test::TFakeDesktop;
 
 namespace {
 
-/// Questions and file choices answered from fields, and remembered.
-class TFakeDesktop : public TDesktop {
-public:
-    bool AskYesNo(const QString& question) override {
-        Questions << question;
-        return YesNo;
-    }
-    TAnswer AskYesNoCancel(const QString& question) override {
-        Questions << question;
-        return Answer;
-    }
-    void ShowError(const QString& message) override { Errors << message; }
-    void ShowWarning(const QString& message) override { Warnings << message; }
-    QStringList ChooseOpenFiles(const QString&, const QString& folder, const QString&,
-                                bool) override {
-        OpenFolders << folder;
-        return Open;
-    }
-    std::optional<QString> ChooseSaveFile(const QString& title, const QString& proposed,
-                                          const QString&) override {
-        SaveTitles << title;
-        Proposed << proposed;
-        return Save;
-    }
-    std::optional<QString> AskAddress() override { return std::nullopt; }
-    void OpenWithShell(const QString& target) override { Shell << target; }
-
-    QStringList Questions, Errors, Warnings, OpenFolders, SaveTitles, Proposed, Shell;
-    QStringList Open;
-    std::optional<QString> Save;
-    bool YesNo = true;
-    TAnswer Answer = TAnswer::No;
-};
-
 const QString Fixture = QStringLiteral(VELKARIS_TEST_DATA_DIR "/data/data/windows-chart.szk");
-
-/// A home folder and a user configuration folder of their own for one test: the
-/// environment points at them, the symbol font is there, the home layout exists.
-/// Empty folders when the layout cannot be made.
-TProgramFolders PrepareHome(const QTemporaryDir& home, const QTemporaryDir& config) {
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    qunsetenv("SE_EPHE_PATH");
-    RegisterChartFonts(QStringLiteral(VELKARIS_SOURCE_DIR "/share/velkaris/fonts/VelkarisWIN.ttf"));
-    const TProgramFolders folders = TProgramFolders::Resolve(home.path());
-    EXPECT_FALSE(folders.EnsureHomeLayout());
-    return folders;
-}
 
 class Controller : public ::testing::Test {
 protected:
