@@ -164,10 +164,16 @@ void TfrmMain::BuildActions() {
         return a;
     };
     m_New = action(QStringLiteral("Új képlet"), "document-new", QKeySequence(Qt::CTRL | Qt::Key_N));
-    m_New->setEnabled(false);
+    connect(m_New, &QAction::triggered, this, [this, &c] {
+        if (c.NewChart())
+            RefreshStatus();
+    });
     m_EditData = action(QStringLiteral("Az aktuális képlet adatai"), "document-properties",
                         QKeySequence(Qt::CTRL | Qt::Key_A));
-    m_EditData->setEnabled(false);
+    connect(m_EditData, &QAction::triggered, this, [this, &c] {
+        if (c.EditActiveBirthData())
+            RefreshStatus();
+    });
     m_Open =
         action(QStringLiteral("Megnyitás"), "document-open", QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(m_Open, &QAction::triggered, this, [this, &c] {

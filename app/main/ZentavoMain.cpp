@@ -3,6 +3,7 @@
 #include "Desktop.h"
 #include "app/chart/AttachmentPaths.h"
 #include "app/chart/ChartWindow.h"
+#include "app/dialogs/SzuletesiKepletAdatokDialog.h"
 #include "app/dialogs/WaitWindow.h"
 #include "calc/SWESession.h"
 #include "core/Messages.h"
@@ -146,6 +147,33 @@ void TZentavoMain::OpenChartRecord(std::shared_ptr<TSzuletesiKepletInfo> record)
     // A chart without a birth time is drawn for noon of the day until the Aries-0 chart
     // can take its place.
     AddChartTab(std::move(record), ChartKind::Natal, true, nullptr, -1);
+}
+
+bool TZentavoMain::NewChart() {
+    auto record = std::make_shared<TSzuletesiKepletInfo>();
+    record->SetProgramFolder(m_Folders.Home(), &m_Notifier);
+    TfrmSzuletesiKepletAdatok dialog(*m_Places, m_Settings, m_Desktop, m_Workspace.window());
+    dialog.SetRecord(*record);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    OpenChartRecord(record);
+    RefreshActiveTab(true);
+    return true;
+}
+
+bool TZentavoMain::EditActiveBirthData() {
+    TSzuletesiKepletInfo* record = ActiveRecord(0);
+    if (!record) {
+        m_Desktop.ShowError(GetMessageText(u"uZentavoMain_NoSelectableSzulKeplet"));
+        return false;
+    }
+    TfrmSzuletesiKepletAdatok dialog(*m_Places, m_Settings, m_Desktop, m_Workspace.window());
+    dialog.LoadRecord(*record);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    RecalculateActive(0);
+    RefreshActiveTab(true);
+    return true;
 }
 
 bool TZentavoMain::OpenChartFiles() {

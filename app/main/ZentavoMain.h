@@ -46,6 +46,13 @@ public:
     int OpenChartCount() const { return static_cast<int>(m_Windows.size()); }
     const std::vector<TfrmBaseSzulKepletForm*>& OpenCharts() const { return m_Windows; }
 
+    /// "Új képlet": a new chart entered in the birth data dialog, starting at the default
+    /// place of the settings; true when it was confirmed and opened.
+    bool NewChart();
+    /// "Az aktuális képlet adatai": the active chart's record edited in the birth data
+    /// dialog; when confirmed the chart is recalculated and redrawn. False when there is no
+    /// chart or the dialog was cancelled.
+    bool EditActiveBirthData();
     /// The open dialog; true when it was confirmed and every file opened.
     bool OpenChartFiles();
     /// Opens a chart file (the recent-files menu); false when there is no such file.
