@@ -8,10 +8,25 @@
 
 namespace velkaris {
 
+/// Sees every event of the program while the dialog is shown and hands the dialog the
+/// key presses of its controls; kept apart from the dialog so that the dialog's own event
+/// filters see only the controls they were installed on.
+class TfrmBaseDialogForm::TKeyPreview : public QObject {
+public:
+    explicit TKeyPreview(TfrmBaseDialogForm& dialog) : QObject(&dialog), m_Dialog(dialog) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return m_Dialog.PreviewKey(watched, event);
+    }
+
+private:
+    TfrmBaseDialogForm& m_Dialog;
+};
+
 TfrmBaseDialogForm::TfrmBaseDialogForm(QWidget* parent) : TfrmBaseDialogForm(parent, false) {}
 
 TfrmBaseDialogForm::TfrmBaseDialogForm(QWidget* parent, bool onlyOk)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      m_KeyPreview(new TKeyPreview(*this)) {
     pnlClient = new QWidget(this);
     pnlClient->setObjectName(QStringLiteral("pnlClient"));
     pnlBottom = new QWidget(this);
@@ -39,7 +54,7 @@ TfrmBaseDialogForm::TfrmBaseDialogForm(QWidget* parent, bool onlyOk)
 }
 
 TfrmBaseDialogForm::~TfrmBaseDialogForm() {
-    qApp->removeEventFilter(this);
+    qApp->removeEventFilter(m_KeyPreview);
 }
 
 bool TfrmBaseDialogForm::PassesKeyToBase(QWidget* /*focus*/, int /*key*/) const {
@@ -49,7 +64,7 @@ bool TfrmBaseDialogForm::PassesKeyToBase(QWidget* /*focus*/, int /*key*/) const 
 void TfrmBaseDialogForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Every key of the dialog's controls passes here first, as long as it is shown.
-    qApp->installEventFilter(this);
+    qApp->installEventFilter(m_KeyPreview);
     if (QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr) {
         QRect frame = frameGeometry();
         frame.moveCenter(owner->frameGeometry().center());
@@ -58,22 +73,22 @@ void TfrmBaseDialogForm::showEvent(QShowEvent* event) {
 }
 
 void TfrmBaseDialogForm::hideEvent(QHideEvent* event) {
-    qApp->removeEventFilter(this);
+    qApp->removeEventFilter(m_KeyPreview);
     QDialog::hideEvent(event);
 }
 
-bool TfrmBaseDialogForm::eventFilter(QObject* watched, QEvent* event) {
+bool TfrmBaseDialogForm::PreviewKey(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-        return QDialog::eventFilter(watched, event);
+        return false;
     auto* widget = static_cast<QWidget*>(watched);
     // A key reaches the focused control first and then its parents; it is judged once,
     // at the control, and only for this dialog's own controls.
     if (widget->window() != this || widget != QApplication::focusWidget())
-        return QDialog::eventFilter(watched, event);
+        return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
-        return QDialog::eventFilter(watched, event);
-    return HandleKey(widget, key->key()) || QDialog::eventFilter(watched, event);
+        return false;
+    return HandleKey(widget, key->key());
 }
 
 bool TfrmBaseDialogForm::HandleKey(QWidget* focus, int key) {

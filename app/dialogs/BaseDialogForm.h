@@ -34,7 +34,6 @@ protected:
     /// `focus` has the focus; false leaves the key to the control.
     virtual bool PassesKeyToBase(QWidget* focus, int key) const;
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -44,7 +43,14 @@ protected:
     QPushButton* btnMegsem = nullptr;
 
 private:
+    class TKeyPreview;
+    friend class TKeyPreview;
+
+    /// Whether the key press `event` delivered to `watched` was the dialog's own.
+    bool PreviewKey(QObject* watched, QEvent* event);
     bool HandleKey(QWidget* focus, int key);
+
+    TKeyPreview* m_KeyPreview = nullptr;
 };
 
 /// The dialog frame with the single button "Rendben".

@@ -22,7 +22,7 @@ struct TNumbers {
 };
 
 TNumbers NumbersOf(const TDateFieldTexts& f) {
-    return {FieldInteger(f.Year, 1900), FieldInteger(f.Month, 1), FieldInteger(f.Day, 1),
+    return {FieldInteger(f.Year, 1900), FieldInteger(f.Month, 1),  FieldInteger(f.Day, 1),
             FieldInteger(f.Hour, 0),    FieldInteger(f.Minute, 0), FieldInteger(f.Second, 0)};
 }
 
@@ -30,7 +30,8 @@ TNumbers NumbersOf(const TDateFieldTexts& f) {
 
 bool HoldsOnlyNumberCharacters(const QString& text) {
     for (const QChar c : text)
-        if (c != QLatin1Char('+') && c != QLatin1Char('-') && (c < QLatin1Char('0') || c > QLatin1Char('9')))
+        if (c != QLatin1Char('+') && c != QLatin1Char('-') &&
+            (c < QLatin1Char('0') || c > QLatin1Char('9')))
             return false;
     return true;
 }

@@ -100,9 +100,9 @@ void TfrmSzuletesiKepletAdatok::BuildControls() {
     nameRow->addWidget(edtNev, 1);
     client->addLayout(nameRow);
 
-    rgpEset = new TRadioGroup(QStringLiteral(" Eset "),
-                              {QStringLiteral("Férfi"), QStringLiteral("Nő"), QStringLiteral("Egyéb")},
-                              3, pnlClient);
+    rgpEset = new TRadioGroup(
+        QStringLiteral(" Eset "),
+        {QStringLiteral("Férfi"), QStringLiteral("Nő"), QStringLiteral("Egyéb")}, 3, pnlClient);
     rgpEset->setObjectName(QStringLiteral("rgpEset"));
     rgpEset->hide();
     connect(rgpEset, &TRadioGroup::ItemIndexChanged, this, [this](int index) { m_Gender = index; });
@@ -121,7 +121,8 @@ void TfrmSzuletesiKepletAdatok::BuildControls() {
     client->addWidget(notesGroup);
     client->addWidget(BuildTagGroup(pnlClient));
 
-    btnSetOriginalBirthDate = new QPushButton(QStringLiteral("Eredeti értékek visszaállítása"), pnlClient);
+    btnSetOriginalBirthDate =
+        new QPushButton(QStringLiteral("Eredeti értékek visszaállítása"), pnlClient);
     btnSetOriginalBirthDate->setObjectName(QStringLiteral("btnSetOriginalBirthDate"));
     btnSetOriginalBirthDate->setAutoDefault(false);
     btnSetOriginalBirthDate->hide();
@@ -144,11 +145,13 @@ void TfrmSzuletesiKepletAdatok::BuildControls() {
         field->installEventFilter(this);
         connect(field, &QLineEdit::textChanged, this, &TfrmSzuletesiKepletAdatok::MarkEdited);
     }
-    for (QLineEdit* field : {edtHosszFok, edtHosszPerc, edtSzelFok, edtSzelPerc, edtZonaOra, edtZonaPerc}) {
+    for (QLineEdit* field :
+         {edtHosszFok, edtHosszPerc, edtSzelFok, edtSzelPerc, edtZonaOra, edtZonaPerc}) {
         field->installEventFilter(this);
         connect(field, &QLineEdit::textChanged, this, &TfrmSzuletesiKepletAdatok::MarkEdited);
     }
-    for (QLineEdit* field : {edtDeathEv, edtDeathHo, edtDeathNap, edtDeathOra, edtDeathPerc, edtDeathMp})
+    for (QLineEdit* field :
+         {edtDeathEv, edtDeathHo, edtDeathNap, edtDeathOra, edtDeathPerc, edtDeathMp})
         field->installEventFilter(this);
 }
 
@@ -280,7 +283,8 @@ QGroupBox* TfrmSzuletesiKepletAdatok::BuildZoneGroup(QWidget* parent) {
     grid->addWidget(Caption(QStringLiteral("Időzóna típusa:"), group), 0, 0);
     cmbTimeZoneSettings = new QComboBox(group);
     cmbTimeZoneSettings->setObjectName(QStringLiteral("cmbTimeZoneSettings"));
-    cmbTimeZoneSettings->addItems({QStringLiteral("Kézi"), QStringLiteral("Zóna"), QStringLiteral("LMT")});
+    cmbTimeZoneSettings->addItems(
+        {QStringLiteral("Kézi"), QStringLiteral("Zóna"), QStringLiteral("LMT")});
     connect(cmbTimeZoneSettings, &QComboBox::activated, this,
             &TfrmSzuletesiKepletAdatok::ZoneTypeChosen);
     grid->addWidget(cmbTimeZoneSettings, 0, 1, 1, 3);
@@ -327,7 +331,8 @@ QGroupBox* TfrmSzuletesiKepletAdatok::BuildDeathGroup(QWidget* parent) {
     edtDeathOra = NumberField(rgpDied, "edtDeathOra", 2, 30);
     edtDeathPerc = NumberField(rgpDied, "edtDeathPerc", 2, 30);
     edtDeathMp = NumberField(rgpDied, "edtDeathMp", 2, 30);
-    for (QLineEdit* field : {edtDeathEv, edtDeathHo, edtDeathNap, edtDeathOra, edtDeathPerc, edtDeathMp})
+    for (QLineEdit* field :
+         {edtDeathEv, edtDeathHo, edtDeathNap, edtDeathOra, edtDeathPerc, edtDeathMp})
         row->addWidget(field);
     edtDeathOra->hide();
     edtDeathPerc->hide();
@@ -533,7 +538,14 @@ void TfrmSzuletesiKepletAdatok::DateFieldLeft(QLineEdit* field) {
         return;
     if (!PlaceIsKnown())
         return;
+    const QString typedDay = edtSzhNap->text();
     const TDateTime entered = ReadEnteredDateTime();
+    if (edtSzhNap->text() != typedDay) {
+        // The day was past the end of its month and is corrected; the user is told, so
+        // that a mistyped birth date is not taken silently.
+        m_Desktop.ShowWarning(GetMessageText(u"fSzulKeplet_WrongDate"));
+        edtSzhNap->setFocus();
+    }
     if (entered == m_LastDateTime)
         return;
     m_LastDateTime = entered;
@@ -593,7 +605,10 @@ bool TfrmSzuletesiKepletAdatok::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edtTelepules) {
         if (event->type() == QEvent::KeyPress && PlaceKey(static_cast<QKeyEvent*>(event)->key()))
             return true;
-        if (event->type() == QEvent::FocusIn)
+        // Getting the focus back with the window is not entering the field.
+        if (event->type() == QEvent::FocusIn &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
             PlaceEntered();
         else if (event->type() == QEvent::FocusOut && QApplication::focusWidget() != dbgCityes &&
                  static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
@@ -710,9 +725,10 @@ void TfrmSzuletesiKepletAdatok::WriteRecord() {
     r.SetFileVersionId(QStringLiteral("v3.0"));
     r.SetIsDead(chkDied->isChecked());
     if (chkDied->isChecked())
-        r.SetDeathDateTime(FieldInteger(edtDeathEv->text(), 1900), FieldInteger(edtDeathHo->text(), 1),
-                           FieldInteger(edtDeathNap->text(), 1), FieldInteger(edtDeathOra->text(), 0),
-                           FieldInteger(edtDeathPerc->text(), 0), FieldInteger(edtDeathMp->text(), 0));
+        r.SetDeathDateTime(
+            FieldInteger(edtDeathEv->text(), 1900), FieldInteger(edtDeathHo->text(), 1),
+            FieldInteger(edtDeathNap->text(), 1), FieldInteger(edtDeathOra->text(), 0),
+            FieldInteger(edtDeathPerc->text(), 0), FieldInteger(edtDeathMp->text(), 0));
 
     TSzuletesiKepletInfo& p = m_SolarMode && m_Second ? *m_Second : r;
     const QString placeText = edtTelepules->text();

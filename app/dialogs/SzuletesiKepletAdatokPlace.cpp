@@ -1,8 +1,7 @@
 // The place, zone and daylight-saving side of the birth data dialog.
 
-#include "SzuletesiKepletAdatokDialog.h"
-
 #include "CityGridModel.h"
+#include "SzuletesiKepletAdatokDialog.h"
 #include "WaitWindow.h"
 #include "app/main/Desktop.h"
 #include "core/Messages.h"
@@ -10,6 +9,7 @@
 #include "data/CityLoader.h"
 #include "data/DataSetInfoProvider.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -95,10 +95,13 @@ bool TfrmSzuletesiKepletAdatok::PlaceKey(int key) {
         GridActivated();
         ResolveDaylightSaving();
         return true;
-    case Qt::Key_Escape:
-        ShowGrid(dbgCityes->isHidden());
+    case Qt::Key_Escape: {
+        // The text first: its change shows the grid again.
+        const bool show = dbgCityes->isHidden();
         edtTelepules->setText(m_CityTextOnEntry);
+        ShowGrid(show);
         return true;
+    }
     default:
         return false;
     }
@@ -226,14 +229,19 @@ void TfrmSzuletesiKepletAdatok::FollowHemispheres() {
 }
 
 void TfrmSzuletesiKepletAdatok::LoadExtendedCityDatabase() {
-    const TWaitWindowScope wait(*m_Wait, GetMessageText(u"fWait_DefaultText"));
-    if (m_Places.GetCityDatabaseMode() == 0) {
-        const QStringList errors = m_Places.UseExtendedCityDatabase();
-        if (!errors.isEmpty())
-            m_Desktop.ShowError(errors.join(QLatin1Char('\n')));
+    QStringList errors;
+    {
+        const TWaitWindowScope wait(*m_Wait, GetMessageText(u"fWait_DefaultText"));
+        if (m_Places.GetCityDatabaseMode() == 0)
+            errors = m_Places.UseExtendedCityDatabase();
     }
-    if (!m_Updating)
+    if (!errors.isEmpty())
+        m_Desktop.ShowError(errors.join(QLatin1Char('\n')));
+    // The wait window took the activation; typing goes on in the place field.
+    if (!m_Updating && isVisible()) {
+        QApplication::setActiveWindow(this);
         edtTelepules->setFocus();
+    }
     PlaceChanged(edtTelepules->text());
 }
 
@@ -358,9 +366,8 @@ void TfrmSzuletesiKepletAdatok::ResolveDaylightSaving() {
     const std::optional<double> longitude = FieldLongitude();
     if (!longitude)
         return;
-    const TTimeZoneInfo_v2 zone =
-        m_Places.ResolveZone(PlaceCountryCode(), true, *longitude,
-                             JulianDayOfFields(DateFields(), chkBC->isChecked()));
+    const TTimeZoneInfo_v2 zone = m_Places.ResolveZone(
+        PlaceCountryCode(), true, *longitude, JulianDayOfFields(DateFields(), chkBC->isChecked()));
     if (!zone.TIMEZONECODE.trimmed().isEmpty() && ZoneType() == Zone)
         SetDaylightSaving(zone.DaylightSaving().Active);
     ShowZoneNote(zone);
@@ -412,10 +419,11 @@ QMenu* TfrmSzuletesiKepletAdatok::ZoneMenu() {
             current = popTZMenu->addMenu(zones.TextAt(row, code));
             continue;
         }
-        const QString caption = ZoneMenuCaption(zones.TextAt(row, code), displayName,
-                                                zones.TextAt(row, abbreviations),
-                                                zones.TextAt(row, delta));
-        QAction* item = current->addAction(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        const QString caption =
+            ZoneMenuCaption(zones.TextAt(row, code), displayName, zones.TextAt(row, abbreviations),
+                            zones.TextAt(row, delta));
+        QAction* item =
+            current->addAction(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
         item->setData(caption);
         connect(item, &QAction::triggered, this, [this, caption] { ChooseManualZone(caption); });
     }
