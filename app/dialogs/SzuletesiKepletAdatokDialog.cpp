@@ -733,9 +733,17 @@ void TfrmSzuletesiKepletAdatok::WriteRecord() {
     TSzuletesiKepletInfo& p = m_SolarMode && m_Second ? *m_Second : r;
     const QString placeText = edtTelepules->text();
     p.SetLocCity(placeText);
-    const QString country = m_Places.GetCountryCodeOfPlace(placeText);
+    // A place the city table does not know keeps the country code of its text ("Győr;
+    // HU" of an older file), and its country name when that code stays; it is not
+    // emptied.
+    QString country = m_Places.GetCountryCodeOfPlace(placeText);
+    if (country.isEmpty())
+        country = placeText.section(QLatin1Char(';'), 1).trimmed();
+    QString countryName = m_Places.GetCountryName(country);
+    if (countryName.isEmpty() && country == p.LocCountryID())
+        countryName = p.LocCountry();
     p.SetLocCountryID(country);
-    p.SetLocCountry(m_Places.GetCountryName(country));
+    p.SetLocCountry(countryName);
     p.SetLocAltitude(0);
     p.SetLocLatDegree(std::abs(FieldInteger(edtSzelFok->text(), 0)));
     p.SetLocLatMinute(std::abs(FieldInteger(edtSzelPerc->text(), 0)));

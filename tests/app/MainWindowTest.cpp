@@ -3,6 +3,8 @@
 #include "TestDesktop.h"
 #include "WidgetTestEnvironment.h"
 #include "app/chart/ChartWindow.h"
+#include "app/cli/ChartCommand.h"
+#include "app/dialogs/SzuletesiKepletAdatokDialog.h"
 #include "app/main/Desktop.h"
 #include "app/main/ZentavoMain.h"
 #include "core/LangManager.h"
@@ -20,6 +22,12 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
@@ -227,6 +235,120 @@ TEST_F(Controller, AHouseSystemChangeRecalculatesEveryChart) {
     Main->SetHouseSystem(QStringLiteral("K"));
     EXPECT_EQ(Main->Settings().GetHouseSystem(), QStringLiteral("K"));
     EXPECT_NE(Main->ActiveFormInfo(0)->Result->Houses.LongitudeOf(2), placidus);
+}
+
+namespace {
+
+/// Runs `fill` on the birth data dialog once it is shown modally (the wait window of the
+/// city database may come first).
+void WhenBirthDialogOpens(std::function<void(TfrmSzuletesiKepletAdatok&)> fill) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, fill = std::move(fill)] {
+        auto* dialog = qobject_cast<TfrmSzuletesiKepletAdatok*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        QApplication::setActiveWindow(dialog);
+        fill(*dialog);
+    });
+    timer->start();
+}
+
+void TypeInto(QWidget& dialog, const char* name, const QString& text, bool leave = true) {
+    auto* field = dialog.findChild<QLineEdit*>(QLatin1String(name));
+    ASSERT_TRUE(field) << name;
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+    if (leave)
+        QTest::keyClick(field, Qt::Key_Tab);
+}
+
+} // namespace
+
+TEST_F(Controller, ANewChartEnteredThroughTheDialogIsTheChartOfTheCommandLineTool) {
+    WhenBirthDialogOpens([](TfrmSzuletesiKepletAdatok& dialog) {
+        TypeInto(dialog, "edtNev", QStringLiteral("Teszt Elek"));
+        TypeInto(dialog, "edtTelepules", QStringLiteral("Kolozs"), false);
+        QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("edtTelepules")), Qt::Key_Return);
+        TypeInto(dialog, "edtSzhEv", QStringLiteral("1990"));
+        TypeInto(dialog, "edtSzhHo", QStringLiteral("7"));
+        TypeInto(dialog, "edtSzhNap", QStringLiteral("1"));
+        TypeInto(dialog, "edtSzhOra", QStringLiteral("14"));
+        TypeInto(dialog, "edtSzhPerc", QStringLiteral("30"));
+        dialog.findChild<QPushButton*>(QStringLiteral("btnRendben"))->click();
+        // Closes only when the checks passed.
+        if (dialog.isVisible())
+            dialog.reject();
+    });
+    ASSERT_TRUE(Main->NewChart());
+    ASSERT_EQ(Main->OpenChartCount(), 1);
+    EXPECT_EQ(Workspace.tabText(0).trimmed(), QStringLiteral("Teszt Elek"));
+    EXPECT_EQ(Main->ActiveRecord()->TZoneCode(), QStringLiteral("EEST"));
+
+    const QString path = Home.filePath(QStringLiteral("hors/teszt.szk"));
+    Desktop.Save = path;
+    ASSERT_TRUE(Main->SaveActiveChart(true));
+    ASSERT_TRUE(Main->OpenChartFile(path));
+    ASSERT_EQ(Main->OpenChartCount(), 2);
+    const TCalcResult& reopened = *Main->ActiveFormInfo(0)->Result;
+
+    // The same moment and place given to the command-line tool: 14:30 EEST is 11:30 UT.
+    QTemporaryDir cliHome;
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    ASSERT_EQ(RunChartCommand({"--date", "1990-07-01", "--time", "14:30", "--zone", "+03:00",
+                               "--lat", "46N46", "--lon", "23E36", "--json"},
+                              TProgramFolders::Resolve(cliHome.path()), outStream, errStream),
+              0)
+        << err.toStdString();
+    outStream.flush();
+    const QJsonArray bodies = QJsonDocument::fromJson(out.toUtf8()).object()["bodies"].toArray();
+    ASSERT_GE(bodies.size(), 10);
+    int compared = 0;
+    for (const QJsonValue& body : bodies) {
+        const TPlanet* planet = reopened.Planets.Find(body["id"].toInt());
+        if (!planet)
+            continue;
+        EXPECT_NEAR(planet->Longitude, body["lon"].toDouble(), 1e-9) << body["id"].toInt();
+        ++compared;
+    }
+    EXPECT_GE(compared, 10);
+    EXPECT_EQ(reopened.UniversalTime.Hour(), 11);
+    EXPECT_EQ(reopened.UniversalTime.Minute(), 30);
+}
+
+TEST_F(Controller, EditingTheActiveChartRecalculatesIt) {
+    ASSERT_TRUE(Main->OpenChartFile(CopyOfFixture("eva.szk")));
+    const double moon = Main->ActiveFormInfo(0)->Result->Planets.Find(1)->Longitude;
+    WhenBirthDialogOpens([](TfrmSzuletesiKepletAdatok& dialog) {
+        TypeInto(dialog, "edtSzhOra", QStringLiteral("20"));
+        dialog.findChild<QPushButton*>(QStringLiteral("btnRendben"))->click();
+        if (dialog.isVisible())
+            dialog.reject();
+    });
+    // The fixture's country code "HU" is not one of the table's: the zone question comes.
+    Desktop.YesNo = false;
+    ASSERT_TRUE(Main->EditActiveBirthData());
+    EXPECT_EQ(Desktop.Questions.value(0), GetMessageText(u"fSzulKeplet_CheckCityAgain"));
+    EXPECT_EQ(Main->ActiveRecord()->Hour(), 20);
+    EXPECT_EQ(Main->ActiveRecord()->LocCountryID(), QStringLiteral("HU"));
+    EXPECT_EQ(Main->ActiveRecord()->LocCountry(), QStringLiteral("Magyarország"));
+    EXPECT_EQ(Main->ActiveRecord()->TZoneCode(), QStringLiteral("CEST"));
+    EXPECT_TRUE(Main->ActiveRecord()->Modified());
+    // Six hours later the Moon has moved about three degrees.
+    EXPECT_NEAR(Main->ActiveFormInfo(0)->Result->Planets.Find(1)->Longitude - moon, 3.2, 0.5);
+
+    // Cancelling changes nothing.
+    WhenBirthDialogOpens([](TfrmSzuletesiKepletAdatok& dialog) {
+        TypeInto(dialog, "edtSzhOra", QStringLiteral("3"));
+        dialog.reject();
+    });
+    EXPECT_FALSE(Main->EditActiveBirthData());
+    EXPECT_EQ(Main->ActiveRecord()->Hour(), 20);
 }
 
 TEST(MainWindow, ShowsChartsOnTabsAndTheStatusLine) {
