@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -138,7 +139,7 @@ void TfrmSzuletesiKepletAdatok::BuildControls() {
     static_cast<QHBoxLayout*>(pnlBottom->layout())->insertWidget(0, btnMost);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    pnlClient->setFixedWidth(420);
+    pnlClient->setFixedWidth(500);
 
     // The tab order is the order of creation; the hidden controls are skipped.
     for (QLineEdit* field : {edtSzhEv, edtSzhHo, edtSzhNap, edtSzhOra, edtSzhPerc, edtSzhMp}) {
@@ -206,7 +207,7 @@ QGroupBox* TfrmSzuletesiKepletAdatok::BuildPlaceGroup(QWidget* parent) {
     btnNagyTelepulesBetolt->setObjectName(QStringLiteral("btnNagyTelepulesBetolt"));
     btnNagyTelepulesBetolt->setIcon(QIcon::fromTheme(QStringLiteral("applications-internet")));
     if (btnNagyTelepulesBetolt->icon().isNull())
-        btnNagyTelepulesBetolt->setText(QString(QChar(0x1F310)));
+        btnNagyTelepulesBetolt->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
     btnNagyTelepulesBetolt->setToolTip(
         GetMessageText(u"fSzuletesiKepletAdatok_btnNagyTelepulesBetolt"));
     connect(btnNagyTelepulesBetolt, &QToolButton::clicked, this,

@@ -150,6 +150,7 @@ TEST_F(BirthDialog, TypingKolozsFindsKolozsvarAndTheZoneOfRomaniaForTheDate) {
     EXPECT_TRUE(grid->isVisible());
     EXPECT_EQ(Cities().Text(u"CityName"), QStringLiteral("Kolozsvár"));
     EXPECT_EQ(grid->currentIndex().row(), Cities().CurrentIndex());
+    SaveScreenshot(*Dialog, QStringLiteral("birth-data-place-entry.png"));
     QTest::keyClick(Edit("edtTelepules"), Qt::Key_Return);
     EXPECT_FALSE(grid->isVisible());
     EXPECT_EQ(Text("edtTelepules"), QStringLiteral("Kolozsvár; RO"));

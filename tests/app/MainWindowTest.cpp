@@ -26,14 +26,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace velkaris;
@@ -273,7 +273,8 @@ TEST_F(Controller, ANewChartEnteredThroughTheDialogIsTheChartOfTheCommandLineToo
     WhenBirthDialogOpens([](TfrmSzuletesiKepletAdatok& dialog) {
         TypeInto(dialog, "edtNev", QStringLiteral("Teszt Elek"));
         TypeInto(dialog, "edtTelepules", QStringLiteral("Kolozs"), false);
-        QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("edtTelepules")), Qt::Key_Return);
+        QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("edtTelepules")),
+                        Qt::Key_Return);
         TypeInto(dialog, "edtSzhEv", QStringLiteral("1990"));
         TypeInto(dialog, "edtSzhHo", QStringLiteral("7"));
         TypeInto(dialog, "edtSzhNap", QStringLiteral("1"));
