@@ -1,5 +1,6 @@
 #include "EditCityDataBaseDialog.h"
 
+#include "FormControls.h"
 #include "WaitWindow.h"
 #include "core/Messages.h"
 #include "core/SegedUtils.h"
@@ -23,26 +24,6 @@
 #include <cstdlib>
 
 namespace velkaris {
-
-namespace {
-
-QLineEdit* NumberField(QWidget* parent, const char* name, int maxLength) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    field->setMaxLength(maxLength);
-    field->setMaximumWidth(48);
-    return field;
-}
-
-QRadioButton* Hemisphere(QWidget* parent, const char* name, const QString& text,
-                         QButtonGroup* group) {
-    auto* button = new QRadioButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    group->addButton(button);
-    return button;
-}
-
-} // namespace
 
 TfrmEditCityDataBase::TfrmEditCityDataBase(TDataSetInfoProvider& places, QWidget* parent)
     : QDialog(parent), m_Places(places), m_Cities(places.Loader().CityLoader()),
@@ -135,10 +116,10 @@ void TfrmEditCityDataBase::BuildControls() {
                                    const char* degreesName, QLineEdit*& minutes,
                                    const char* minutesName, int degreeDigits) {
         grid->addWidget(new QLabel(label, detail), row, 0);
-        degrees = NumberField(detail, degreesName, degreeDigits);
+        degrees = CreateNumberField(detail, degreesName, degreeDigits);
         grid->addWidget(degrees, row, 1);
         grid->addWidget(new QLabel(QStringLiteral("°"), detail), row, 2);
-        minutes = NumberField(detail, minutesName, 2);
+        minutes = CreateNumberField(detail, minutesName, 2);
         grid->addWidget(minutes, row, 3);
         grid->addWidget(new QLabel(QStringLiteral("'"), detail), row, 4);
     };
@@ -147,11 +128,11 @@ void TfrmEditCityDataBase::BuildControls() {
     coordinateRow(3, QStringLiteral("Szélesség:"), edtSzelFok, "edtSzelFok", edtSzelPerc,
                   "edtSzelPerc", 2);
     auto* eastWest = new QButtonGroup(detail);
-    rgbKeleti = Hemisphere(detail, "rgbKeleti", QStringLiteral("K"), eastWest);
-    rgbNyugati = Hemisphere(detail, "rgbNyugati", QStringLiteral("Ny"), eastWest);
+    rgbKeleti = CreateGroupedRadio(detail, "rgbKeleti", QStringLiteral("K"), eastWest);
+    rgbNyugati = CreateGroupedRadio(detail, "rgbNyugati", QStringLiteral("Ny"), eastWest);
     auto* northSouth = new QButtonGroup(detail);
-    rgbEszaki = Hemisphere(detail, "rgbEszaki", QStringLiteral("É"), northSouth);
-    rgbDeli = Hemisphere(detail, "rgbDeli", QStringLiteral("D"), northSouth);
+    rgbEszaki = CreateGroupedRadio(detail, "rgbEszaki", QStringLiteral("É"), northSouth);
+    rgbDeli = CreateGroupedRadio(detail, "rgbDeli", QStringLiteral("D"), northSouth);
     grid->addWidget(rgbKeleti, 2, 5);
     grid->addWidget(rgbNyugati, 2, 6);
     grid->addWidget(rgbEszaki, 3, 5);

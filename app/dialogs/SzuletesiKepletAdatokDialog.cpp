@@ -1,6 +1,7 @@
 #include "SzuletesiKepletAdatokDialog.h"
 
 #include "CityGridModel.h"
+#include "FormControls.h"
 #include "RadioGroup.h"
 #include "WaitWindow.h"
 #include "app/main/Desktop.h"
@@ -37,24 +38,8 @@ namespace velkaris {
 
 namespace {
 
-QLineEdit* NumberField(QWidget* parent, const char* name, int maxLength, int width = 40) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    field->setMaxLength(maxLength);
-    field->setFixedWidth(width);
-    return field;
-}
-
 QLabel* Caption(const QString& text, QWidget* parent) {
     return new QLabel(text, parent);
-}
-
-QRadioButton* Hemisphere(QWidget* parent, const char* name, const QString& text,
-                         QButtonGroup* group) {
-    auto* button = new QRadioButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    group->addButton(button);
-    return button;
 }
 
 /// Checks `button` of an exclusive pair, or neither.
@@ -163,18 +148,18 @@ QGroupBox* TfrmSzuletesiKepletAdatok::BuildDateGroup(QWidget* parent) {
         row->addWidget(Caption(caption, group));
         row->addWidget(field);
     };
-    edtSzhEv = NumberField(group, "edtSzhEv", 4, 48);
+    edtSzhEv = CreateNumberField(group, "edtSzhEv", 4, 48);
     add(QStringLiteral("Év"), edtSzhEv);
-    edtSzhHo = NumberField(group, "edtSzhHo", 2, 30);
+    edtSzhHo = CreateNumberField(group, "edtSzhHo", 2, 30);
     add(QStringLiteral("Hó"), edtSzhHo);
-    edtSzhNap = NumberField(group, "edtSzhNap", 2, 30);
+    edtSzhNap = CreateNumberField(group, "edtSzhNap", 2, 30);
     add(QStringLiteral("Nap"), edtSzhNap);
     row->addSpacing(8);
-    edtSzhOra = NumberField(group, "edtSzhOra", 2, 30);
+    edtSzhOra = CreateNumberField(group, "edtSzhOra", 2, 30);
     add(QStringLiteral("Óra"), edtSzhOra);
-    edtSzhPerc = NumberField(group, "edtSzhPerc", 2, 30);
+    edtSzhPerc = CreateNumberField(group, "edtSzhPerc", 2, 30);
     add(QStringLiteral("Perc"), edtSzhPerc);
-    edtSzhMp = NumberField(group, "edtSzhMp", 2, 30);
+    edtSzhMp = CreateNumberField(group, "edtSzhMp", 2, 30);
     edtSzhMp->hide();
     chkBC = new QCheckBox(QStringLiteral("i.e."), group);
     chkBC->setObjectName(QStringLiteral("chkBC"));
@@ -219,28 +204,36 @@ QGroupBox* TfrmSzuletesiKepletAdatok::BuildPlaceGroup(QWidget* parent) {
     lblOrszag->setObjectName(QStringLiteral("lblOrszag"));
     grid->addWidget(lblOrszag, 1, 1, 1, 6);
 
-    auto* eastWest = new QButtonGroup(grpPlace);
-    auto* northSouth = new QButtonGroup(grpPlace);
-    grid->addWidget(Caption(QStringLiteral("Hosszúság:"), grpPlace), 2, 0);
-    edtHosszFok = NumberField(grpPlace, "edtHosszFok", 3, 40);
-    grid->addWidget(edtHosszFok, 2, 1);
-    grid->addWidget(Caption(QStringLiteral("°"), grpPlace), 2, 2);
-    edtHosszPerc = NumberField(grpPlace, "edtHosszPerc", 2, 30);
-    grid->addWidget(edtHosszPerc, 2, 3);
-    rgbKeleti = Hemisphere(grpPlace, "rgbKeleti", QStringLiteral("K"), eastWest);
-    grid->addWidget(rgbKeleti, 2, 4);
-    rgbNyugati = Hemisphere(grpPlace, "rgbNyugati", QStringLiteral("Ny"), eastWest);
-    grid->addWidget(rgbNyugati, 2, 5);
-    grid->addWidget(Caption(QStringLiteral("Szélesség:"), grpPlace), 3, 0);
-    edtSzelFok = NumberField(grpPlace, "edtSzelFok", 2, 40);
-    grid->addWidget(edtSzelFok, 3, 1);
-    grid->addWidget(Caption(QStringLiteral("°"), grpPlace), 3, 2);
-    edtSzelPerc = NumberField(grpPlace, "edtSzelPerc", 2, 30);
-    grid->addWidget(edtSzelPerc, 3, 3);
-    rgbEszaki = Hemisphere(grpPlace, "rgbEszaki", QStringLiteral("É"), northSouth);
-    grid->addWidget(rgbEszaki, 3, 4);
-    rgbDeli = Hemisphere(grpPlace, "rgbDeli", QStringLiteral("D"), northSouth);
-    grid->addWidget(rgbDeli, 3, 5);
+    // One row per coordinate: degrees, minutes and the two hemispheres.
+    struct TCoordinateRow {
+        const char *Caption, *Degrees, *Minutes, *Positive, *PositiveText, *Negative, *NegativeText;
+        int DegreeDigits;
+        QLineEdit **DegreesField, **MinutesField;
+        QRadioButton **PositiveButton, **NegativeButton;
+    };
+    const TCoordinateRow rows[] = {
+        {"Hosszúság:", "edtHosszFok", "edtHosszPerc", "rgbKeleti", "K", "rgbNyugati", "Ny", 3,
+         &edtHosszFok, &edtHosszPerc, &rgbKeleti, &rgbNyugati},
+        {"Szélesség:", "edtSzelFok", "edtSzelPerc", "rgbEszaki", "É", "rgbDeli", "D", 2,
+         &edtSzelFok, &edtSzelPerc, &rgbEszaki, &rgbDeli},
+    };
+    int line = 2;
+    for (const TCoordinateRow& row : rows) {
+        auto* hemispheres = new QButtonGroup(grpPlace);
+        grid->addWidget(Caption(QString::fromUtf8(row.Caption), grpPlace), line, 0);
+        *row.DegreesField = CreateNumberField(grpPlace, row.Degrees, row.DegreeDigits, 40);
+        grid->addWidget(*row.DegreesField, line, 1);
+        grid->addWidget(Caption(QStringLiteral("°"), grpPlace), line, 2);
+        *row.MinutesField = CreateNumberField(grpPlace, row.Minutes, 2, 30);
+        grid->addWidget(*row.MinutesField, line, 3);
+        *row.PositiveButton = CreateGroupedRadio(grpPlace, row.Positive,
+                                                 QString::fromUtf8(row.PositiveText), hemispheres);
+        grid->addWidget(*row.PositiveButton, line, 4);
+        *row.NegativeButton = CreateGroupedRadio(grpPlace, row.Negative,
+                                                 QString::fromUtf8(row.NegativeText), hemispheres);
+        grid->addWidget(*row.NegativeButton, line, 5);
+        ++line;
+    }
     grid->setColumnStretch(6, 1);
     for (QRadioButton* button : {rgbKeleti, rgbNyugati, rgbEszaki, rgbDeli})
         connect(button, &QRadioButton::clicked, this, &TfrmSzuletesiKepletAdatok::MarkEdited);
@@ -302,10 +295,10 @@ QGroupBox* TfrmSzuletesiKepletAdatok::BuildZoneGroup(QWidget* parent) {
     grid->addWidget(btnTimeZoneSelector, 0, 5);
 
     grid->addWidget(Caption(QStringLiteral("Zónaidő:"), group), 1, 0);
-    edtZonaOra = NumberField(group, "edtZonaOra", 3, 36);
+    edtZonaOra = CreateNumberField(group, "edtZonaOra", 3, 36);
     grid->addWidget(edtZonaOra, 1, 1);
     grid->addWidget(Caption(QStringLiteral(":"), group), 1, 2);
-    edtZonaPerc = NumberField(group, "edtZonaPerc", 2, 30);
+    edtZonaPerc = CreateNumberField(group, "edtZonaPerc", 2, 30);
     grid->addWidget(edtZonaPerc, 1, 3);
     chkNyariIdoszamitas = new QCheckBox(QStringLiteral("Nyári időszámítás? :"), group);
     chkNyariIdoszamitas->setObjectName(QStringLiteral("chkNyariIdoszamitas"));
@@ -326,12 +319,12 @@ QGroupBox* TfrmSzuletesiKepletAdatok::BuildDeathGroup(QWidget* parent) {
     chkDied = new QCheckBox(QStringLiteral("Elhalálozott"), rgpDied);
     chkDied->setObjectName(QStringLiteral("chkDied"));
     row->addWidget(chkDied);
-    edtDeathEv = NumberField(rgpDied, "edtDeathEv", 4, 48);
-    edtDeathHo = NumberField(rgpDied, "edtDeathHo", 2, 30);
-    edtDeathNap = NumberField(rgpDied, "edtDeathNap", 2, 30);
-    edtDeathOra = NumberField(rgpDied, "edtDeathOra", 2, 30);
-    edtDeathPerc = NumberField(rgpDied, "edtDeathPerc", 2, 30);
-    edtDeathMp = NumberField(rgpDied, "edtDeathMp", 2, 30);
+    edtDeathEv = CreateNumberField(rgpDied, "edtDeathEv", 4, 48);
+    edtDeathHo = CreateNumberField(rgpDied, "edtDeathHo", 2, 30);
+    edtDeathNap = CreateNumberField(rgpDied, "edtDeathNap", 2, 30);
+    edtDeathOra = CreateNumberField(rgpDied, "edtDeathOra", 2, 30);
+    edtDeathPerc = CreateNumberField(rgpDied, "edtDeathPerc", 2, 30);
+    edtDeathMp = CreateNumberField(rgpDied, "edtDeathMp", 2, 30);
     for (QLineEdit* field :
          {edtDeathEv, edtDeathHo, edtDeathNap, edtDeathOra, edtDeathPerc, edtDeathMp})
         row->addWidget(field);

@@ -115,6 +115,23 @@ QString Message(const char16_t* name) {
     return GetMessageText(name);
 }
 
+/// A stored record of 1985-08-23 14:35 at a place with a stored zone, as a chart file
+/// gives it.
+void FillStored(TSzuletesiKepletInfo& r, const QString& name, const QString& city, int longitude,
+                int latitude, const QString& zone, int zoneHour) {
+    r.SetName(name);
+    r.SetDateParts(1985, 8, 23, 14, 35, 0);
+    r.SetLocCity(city);
+    r.SetLocCountryID(QStringLiteral("H"));
+    r.SetLocLongDegree(longitude / 100);
+    r.SetLocLongMinute(longitude % 100);
+    r.SetLocLatDegree(latitude / 100);
+    r.SetLocLatMinute(latitude % 100);
+    r.SetTZoneCode(zone);
+    r.SetTZoneHour(zoneHour);
+    r.SetTZoneMinute(0);
+}
+
 } // namespace
 
 TEST_F(BirthDialog, ANewChartStartsAtTheDefaultPlaceWithItsZoneOf1900) {
@@ -415,17 +432,8 @@ TEST_F(BirthDialog, TagsTimeUnknownAndNotes) {
 
 TEST_F(BirthDialog, EditingARecordAndRestoringItsValues) {
     TSzuletesiKepletInfo stored;
-    stored.SetName(QStringLiteral("Kovács Éva"));
-    stored.SetDateParts(1985, 8, 23, 14, 35, 0);
-    stored.SetLocCity(QStringLiteral("Győr"));
-    stored.SetLocCountryID(QStringLiteral("H"));
-    stored.SetLocLongDegree(17);
-    stored.SetLocLongMinute(38);
-    stored.SetLocLatDegree(47);
-    stored.SetLocLatMinute(41);
-    stored.SetTZoneCode(QStringLiteral("CEST"));
-    stored.SetTZoneHour(2);
-    stored.SetTZoneMinute(0);
+    FillStored(stored, QStringLiteral("Kovács Éva"), QStringLiteral("Győr"), 1738, 4741,
+               QStringLiteral("CEST"), 2);
     stored.SetIsDayLightSavingTime(true);
     stored.SetTags({QStringLiteral("család")});
     stored.SetIsOriginal(true);
@@ -463,17 +471,9 @@ TEST_F(BirthDialog, EditingARecordAndRestoringItsValues) {
 
 TEST_F(BirthDialog, AStoredZoneThatDiffersFromTheRulesIsShownAsManual) {
     TSzuletesiKepletInfo stored;
-    stored.SetName(QStringLiteral("Elteres"));
-    stored.SetDateParts(1985, 8, 23, 14, 35, 0);
-    stored.SetLocCity(QStringLiteral("Budapest"));
-    stored.SetLocCountryID(QStringLiteral("H"));
-    stored.SetLocLongDegree(19);
-    stored.SetLocLongMinute(2);
-    stored.SetLocLatDegree(47);
-    stored.SetLocLatMinute(30);
-    stored.SetTZoneCode(QStringLiteral("CET"));
-    stored.SetTZoneHour(1);
-    stored.SetTZoneMinute(0);
+    // Summer time was in force, but the stored zone is CET at one hour.
+    FillStored(stored, QStringLiteral("Elteres"), QStringLiteral("Budapest"), 1902, 4730,
+               QStringLiteral("CET"), 1);
     Open(&stored);
     EXPECT_EQ(Desktop.Warnings, QStringList{Message(u"fSzuletesiKepletAdatok_TZoneDiffers")});
     EXPECT_EQ(ZoneType(), TfrmSzuletesiKepletAdatok::Manual);
