@@ -1,5 +1,6 @@
 #include "TestDesktop.h"
 #include "WidgetTestEnvironment.h"
+#include "app/dialogs/InformacioDialog.h"
 #include "app/dialogs/SzuletesiKepletAdatokDialog.h"
 #include "core/Messages.h"
 #include "core/SzuletesiKepletInfo.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -490,4 +492,16 @@ TEST_F(BirthDialog, AStoredZoneThatDiffersFromTheRulesIsShownAsManual) {
     EXPECT_EQ(Desktop.Warnings[0], Message(u"fSzulKeplet_TZCodeNotFound") + " QQQ");
     EXPECT_EQ(ZoneLabel(), QStringLiteral("QQQ - "));
     EXPECT_EQ(ZoneType(), TfrmSzuletesiKepletAdatok::Manual);
+}
+
+TEST(InformationDialog, ShowsItsTextOnPaleYellowAndCopiesIt) {
+    TfrmInformacioDialog dialog;
+    dialog.SetInformation(QStringLiteral("Első sor <b>nem formázott</b>"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Információ"));
+    EXPECT_EQ(dialog.ClientPanel()->palette().color(QPalette::Window), QColor(255, 255, 225));
+    EXPECT_FALSE(dialog.CancelButton());
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("lblInformacio"))->textFormat(),
+              Qt::PlainText);
+    dialog.CopyToClipboard();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Első sor <b>nem formázott</b>"));
 }
