@@ -494,6 +494,34 @@ TEST_F(BirthDialog, AStoredZoneThatDiffersFromTheRulesIsShownAsManual) {
     EXPECT_EQ(ZoneType(), TfrmSzuletesiKepletAdatok::Manual);
 }
 
+TEST_F(BirthDialog, InSolarModeThePlaceAndZoneGoToTheSecondRecord) {
+    TSzuletesiKepletInfo second;
+    Record.SetDateParts(1980, 5, 6, 7, 8, 0);
+    Record.SetIsOriginal(true);
+    Record.SetModified(false);
+    Dialog = std::make_unique<TfrmSzuletesiKepletAdatok>(*Places, Settings, Desktop);
+    Dialog->SetRecord(Record);
+    Dialog->SetSolarMode(&second);
+    Dialog->show();
+    QApplication::setActiveWindow(Dialog.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Dialog.get()));
+    // The default place is put in; edits leave the record's flag alone.
+    EXPECT_EQ(Text("edtTelepules"), QStringLiteral("Budapest; H"));
+    EnterDate("2026", "12", "10");
+    Type("edtTelepules", QStringLiteral("Kolozs"));
+    QTest::keyClick(Edit("edtTelepules"), Qt::Key_Return);
+    EXPECT_TRUE(Record.IsOriginal());
+    Edit("edtNev")->setText(QStringLiteral("Napvisszatérés"));
+    PressOk();
+    ASSERT_EQ(Dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(second.LocCity(), QStringLiteral("Kolozsvár"));
+    EXPECT_EQ(second.LocCountryID(), QStringLiteral("RO"));
+    EXPECT_EQ(second.TZoneCode(), QStringLiteral("EET"));
+    EXPECT_TRUE(Record.LocCity().isEmpty());
+    EXPECT_EQ(Record.OriginalDateTime().ToIsoString(), QStringLiteral("1980-05-06T07:08:00"));
+    EXPECT_EQ(Record.LocalDateTime().ToIsoString(), QStringLiteral("2026-12-10T12:00:00"));
+}
+
 TEST(InformationDialog, ShowsItsTextOnPaleYellowAndCopiesIt) {
     TfrmInformacioDialog dialog;
     dialog.SetInformation(QStringLiteral("Első sor <b>nem formázott</b>"));
