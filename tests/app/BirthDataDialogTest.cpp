@@ -281,11 +281,18 @@ TEST_F(BirthDialog, TheDaylightSavingBoxSwitchesToTheZonesCounterpart) {
     EXPECT_TRUE(DaylightSaving());
     EXPECT_TRUE(Desktop.Errors.isEmpty());
 
-    // A zone without a counterpart: the zone comes from the place again, with an error.
+    // Bucharest's mean time of 1900 has no summer counterpart: the zone comes from the
+    // place again, with the error.
     ChooseZoneType(TfrmSzuletesiKepletAdatok::Zone);
-    Dialog->ChooseManualZone(QStringLiteral("+0945 - UTC + 9:45 nyári idő [UTC + 9:45]"));
-    ChooseZoneType(TfrmSzuletesiKepletAdatok::Zone);
-    EXPECT_EQ(ZoneLabel(), QStringLiteral("CET - közép-európai téli idő"));
+    Type("edtTelepules", QStringLiteral("Kolozs"));
+    QTest::keyClick(Edit("edtTelepules"), Qt::Key_Return);
+    EnterDate("1900", "6", "1");
+    ASSERT_TRUE(ZoneLabel().startsWith(QStringLiteral("BMT - "))) << ZoneLabel().toStdString();
+    Find<QCheckBox>("chkNyariIdoszamitas")->click();
+    EXPECT_EQ(Desktop.Errors, QStringList{Message(u"fSzulKeplet_TZPairNotFound")});
+    EXPECT_TRUE(ZoneLabel().startsWith(QStringLiteral("BMT - ")));
+    EXPECT_EQ(ZoneType(), TfrmSzuletesiKepletAdatok::Zone);
+    EXPECT_FALSE(DaylightSaving());
 }
 
 TEST_F(BirthDialog, ConfirmationChecksInTheirOrder) {
