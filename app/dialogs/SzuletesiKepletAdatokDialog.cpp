@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -259,6 +260,13 @@ QGroupBox* TfrmSzuletesiKepletAdatok::BuildPlaceGroup(QWidget* parent) {
     dbgCityes->hide();
     connect(m_CityModel, &TCityGridModel::CurrentRowMoved, this,
             &TfrmSzuletesiKepletAdatok::ShowCurrentRowInGrid);
+    // Moving in the grid itself (arrow keys while it has the focus) moves the table's row.
+    connect(dbgCityes->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                TDataTable& table = m_Places.Loader().CityLoader().Table();
+                if (current.isValid() && current.row() != table.CurrentIndex())
+                    table.MoveTo(current.row());
+            });
     connect(dbgCityes, &QTableView::clicked, this, [this](const QModelIndex& index) {
         m_Places.Loader().CityLoader().Table().MoveTo(index.row());
         ShowGrid(true);

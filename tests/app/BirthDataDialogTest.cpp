@@ -401,7 +401,20 @@ TEST_F(BirthDialog, KeysMoveTheFocusAndTheGridRows) {
     EXPECT_TRUE(Dialog->isVisible());
     EXPECT_FALSE(grid->isVisible());
     EXPECT_EQ(Text("edtTelepules"), QStringLiteral("Budapest; H"));
+    // Arrows in the grid itself move the row that Enter accepts.
+    Edit("edtNev")->setFocus();
+    Edit("edtTelepules")->setFocus();
+    ASSERT_TRUE(grid->isVisible());
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    const QString next = Cities().Text(u"CityName") + "; " + Cities().Text(u"CountryCode");
+    EXPECT_NE(next, QStringLiteral("Budapest; H"));
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(Text("edtTelepules"), next);
+    EXPECT_FALSE(grid->isVisible());
+
     // With the grid hidden, Esc is the dialog's: it cancels.
+    ASSERT_EQ(QApplication::focusWidget(), Edit("edtTelepules"));
     QTest::keyClick(Edit("edtTelepules"), Qt::Key_Escape);
     EXPECT_FALSE(Dialog->isVisible());
     EXPECT_EQ(Dialog->result(), QDialog::Rejected);
