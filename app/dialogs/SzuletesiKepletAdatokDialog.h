@@ -136,6 +136,9 @@ private:
     void SetZoneFields(const TZoneFieldTexts& fields);
     TZoneFieldTexts ZoneFields() const;
     QString PlaceCountryCode();
+    /// The country code of the place field's city, the extended database loaded once
+    /// when the small one lacks it; empty for a place that is not known.
+    QString KnownPlaceCountry();
     std::optional<double> FieldLongitude() const;
     void ShowZoneNote(const TTimeZoneInfo_v2& zone);
 

@@ -205,14 +205,17 @@ QString TfrmSzuletesiKepletAdatok::PlaceCountryCode() {
 }
 
 bool TfrmSzuletesiKepletAdatok::PlaceIsKnown() {
+    return !KnownPlaceCountry().isEmpty();
+}
+
+QString TfrmSzuletesiKepletAdatok::KnownPlaceCountry() {
     if (edtTelepules->text().trimmed().isEmpty())
-        return false;
-    if (!PlaceCountryCode().isEmpty())
-        return true;
-    if (m_Places.GetCityDatabaseMode() != 0)
-        return false;
+        return {};
+    const QString country = PlaceCountryCode();
+    if (!country.isEmpty() || m_Places.GetCityDatabaseMode() != 0)
+        return country;
     LoadExtendedCityDatabase();
-    return !PlaceCountryCode().isEmpty();
+    return PlaceCountryCode();
 }
 
 void TfrmSzuletesiKepletAdatok::FollowHemispheres() {
@@ -293,9 +296,10 @@ void TfrmSzuletesiKepletAdatok::ResolveZoneFromFields() {
     const double julianDay = JulianDayOfFields(DateFields(), chkBC->isChecked());
     lblIdozonaTipusa->clear();
     TTimeZoneInfo_v2 zone;
-    if (PlaceIsKnown())
-        if (const std::optional<double> longitude = FieldLongitude())
-            zone = m_Places.ResolveZone(PlaceCountryCode(), true, *longitude, julianDay);
+    const QString country = KnownPlaceCountry();
+    const std::optional<double> longitude = FieldLongitude();
+    if (!country.isEmpty() && longitude)
+        zone = m_Places.ResolveZone(country, true, *longitude, julianDay);
     const bool lmt = zone.TIMEZONECODE == QLatin1String("LMT");
     if (lmt)
         SetZoneType(LocalMeanTime);
@@ -361,13 +365,14 @@ void TfrmSzuletesiKepletAdatok::ResolveDaylightSaving() {
         SetDaylightSaving(stored.IsDayLightSavingTime());
         return;
     }
-    if (edtSzhEv->text().trimmed().isEmpty() || !PlaceIsKnown())
+    if (edtSzhEv->text().trimmed().isEmpty())
         return;
+    const QString country = KnownPlaceCountry();
     const std::optional<double> longitude = FieldLongitude();
-    if (!longitude)
+    if (country.isEmpty() || !longitude)
         return;
     const TTimeZoneInfo_v2 zone = m_Places.ResolveZone(
-        PlaceCountryCode(), true, *longitude, JulianDayOfFields(DateFields(), chkBC->isChecked()));
+        country, true, *longitude, JulianDayOfFields(DateFields(), chkBC->isChecked()));
     if (!zone.TIMEZONECODE.trimmed().isEmpty() && ZoneType() == Zone)
         SetDaylightSaving(zone.DaylightSaving().Active);
     ShowZoneNote(zone);
