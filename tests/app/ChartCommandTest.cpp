@@ -1,5 +1,6 @@
 #include "app/cli/ChartCommand.h"
 
+#include "CliRun.h"
 #include "app/cli/ChartOptions.h"
 #include "core/IniDocument.h"
 #include "data/ProgramFolders.h"
@@ -14,22 +15,11 @@ using namespace velkaris;
 
 namespace {
 
-struct TRun {
-    int Code;
-    QString Out;
-    QString Err;
-};
+using TRun = velkaris::test::TCliRun;
+using velkaris::test::TCliCommand;
 
-using TCommand = int (*)(const QStringList&, const TProgramFolders&, QTextStream&, QTextStream&);
-
-TRun RunIn(const QString& home, const QStringList& args, TCommand command = RunChartCommand) {
-    qunsetenv("SE_EPHE_PATH");
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int code = command(args, TProgramFolders::Resolve(home), outStream, errStream);
-    outStream.flush();
-    errStream.flush();
-    return {code, out, err};
+TRun RunIn(const QString& home, const QStringList& args, TCliCommand command = RunChartCommand) {
+    return velkaris::test::RunCliCommand(command, args, TProgramFolders::Resolve(home));
 }
 
 TRun RunCli(const QStringList& args) {

@@ -1,5 +1,6 @@
 #include "app/main/MainWindow.h"
 
+#include "CliRun.h"
 #include "TestDesktop.h"
 #include "WidgetTestEnvironment.h"
 #include "app/chart/ChartWindow.h"
@@ -299,15 +300,14 @@ TEST_F(Controller, ANewChartEnteredThroughTheDialogIsTheChartOfTheCommandLineToo
 
     // The same moment and place given to the command-line tool: 14:30 EEST is 11:30 UT.
     QTemporaryDir cliHome;
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    ASSERT_EQ(RunChartCommand({"--date", "1990-07-01", "--time", "14:30", "--zone", "+03:00",
-                               "--lat", "46N46", "--lon", "23E36", "--json"},
-                              TProgramFolders::Resolve(cliHome.path()), outStream, errStream),
-              0)
-        << err.toStdString();
-    outStream.flush();
-    const QJsonArray bodies = QJsonDocument::fromJson(out.toUtf8()).object()["bodies"].toArray();
+    const velkaris::test::TCliRun cli =
+        velkaris::test::RunCliCommand(RunChartCommand,
+                                      {"--date", "1990-07-01", "--time", "14:30", "--zone",
+                                       "+03:00", "--lat", "46N46", "--lon", "23E36", "--json"},
+                                      TProgramFolders::Resolve(cliHome.path()));
+    ASSERT_EQ(cli.Code, 0) << cli.Err.toStdString();
+    const QJsonArray bodies =
+        QJsonDocument::fromJson(cli.Out.toUtf8()).object()["bodies"].toArray();
     ASSERT_GE(bodies.size(), 10);
     int compared = 0;
     for (const QJsonValue& body : bodies) {

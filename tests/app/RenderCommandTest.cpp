@@ -1,5 +1,6 @@
 #include "app/cli/RenderCommand.h"
 
+#include "CliRun.h"
 #include "data/ProgramFolders.h"
 
 #include <QFile>
@@ -12,18 +13,10 @@ using namespace velkaris;
 
 namespace {
 
-struct TRun {
-    int Code;
-    QString Err;
-};
+using TRun = velkaris::test::TCliRun;
 
 TRun Render(const QString& home, const QStringList& args) {
-    qunsetenv("SE_EPHE_PATH");
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int code = RunRenderCommand(args, TProgramFolders::Resolve(home), outStream, errStream);
-    errStream.flush();
-    return {code, err};
+    return velkaris::test::RunCliCommand(RunRenderCommand, args, TProgramFolders::Resolve(home));
 }
 
 /// A chart file whose birth date is no date (year 0): it cannot be read.

@@ -1,5 +1,6 @@
 #include "app/cli/ZoneCommand.h"
 
+#include "CliRun.h"
 #include "app/cli/ChartCommand.h"
 #include "data/ZoneFixture.h"
 
@@ -15,26 +16,14 @@ using namespace velkaris::test;
 
 namespace {
 
-struct TRun {
-    int Code;
-    QString Out;
-    QString Err;
-};
-
-using TCommand = int (*)(const QStringList&, const TProgramFolders&, QTextStream&, QTextStream&);
+using TRun = TCliRun;
 
 /// Runs a command with the shipped tables and an empty home folder.
-TRun RunTool(const QStringList& args, TCommand command = RunZoneCommand, const QString& home = {}) {
+TRun RunTool(const QStringList& args, TCliCommand command = RunZoneCommand,
+             const QString& home = {}) {
     QTemporaryDir scratch;
-    qunsetenv("SE_EPHE_PATH");
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int code =
-        command(args, FoldersOf(ShippedFolder(), home.isEmpty() ? scratch.path() : home), outStream,
-                errStream);
-    outStream.flush();
-    errStream.flush();
-    return {code, out, err};
+    return RunCliCommand(command, args,
+                         FoldersOf(ShippedFolder(), home.isEmpty() ? scratch.path() : home));
 }
 
 QJsonObject Json(const TRun& r) {
